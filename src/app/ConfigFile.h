@@ -1,0 +1,18 @@
+#pragma once
+#include "app/AppSettings.h"
+
+#include <string>
+
+// The seven-line configuration file: metric, pressure unit, firmware version, tips flag,
+// flow unit, settings lock and absolute time, one decimal integer per line.
+class ConfigFile {
+public:
+    static constexpr const char* kFileName = "dextrelv48.ini";
+
+    // Fields whose line is missing or not a number keep their defaults; a file that cannot
+    // be opened gives all defaults.
+    static AppSettingsBlock Load(const std::string& path);
+
+    // Writes the seven lines; false when the file could not be written.
+    static bool Save(const std::string& path, const AppSettingsBlock& settings);
+};

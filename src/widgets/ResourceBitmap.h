@@ -1,0 +1,8 @@
+#pragma once
+#include <wx/bitmap.h>
+#include <wx/image.h>
+
+// Images compiled into the program (resources/images/NAME.png). A missing name is a
+// programming error: it asserts and gives an invalid bitmap.
+wxImage ResourceImage(const char* name);
+wxBitmap ResourceBitmap(const char* name);
