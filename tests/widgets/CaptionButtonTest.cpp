@@ -1,0 +1,247 @@
+#include "widgets/CaptionButton.h"
+
+#include "support/GuiTestSupport.h"
+
+#include <gtest/gtest.h>
+#include <wx/dcmemory.h>
+#include <wx/frame.h>
+#include <wx/panel.h>
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+const int kButtonId = 4711;
+const wxSize kButtonSize(60, 60);
+const wxColour kNormal(200, 0, 0);
+const wxColour kPressed(0, 160, 0);
+const wxColour kHover(0, 0, 220);
+const wxColour kDisabled(128, 128, 128);
+
+wxBitmap SolidBitmap(const wxColour& colour, int side = 20) {
+    wxBitmap bitmap(side, side, 24);
+    wxMemoryDC dc(bitmap);
+    dc.SetBackground(wxBrush(colour));
+    dc.Clear();
+    dc.SelectObject(wxNullBitmap);
+    return bitmap;
+}
+
+class CaptionButtonTest : public ::testing::Test {
+public:
+    void SetUp() override {
+        m_frame = new wxFrame(nullptr, wxID_ANY, "buttons");
+        m_panel = new wxPanel(m_frame);
+        m_frame->Bind(wxEVT_BUTTON, [this](wxCommandEvent& event) {
+            m_clicks.push_back(event.GetId());
+            EXPECT_EQ(event.GetEventObject(), m_button);
+        });
+        m_button = new CaptionButton(m_panel, kButtonId, SolidBitmap(kNormal), "", wxPoint(0, 0),
+                                     kButtonSize);
+    }
+    void TearDown() override { delete m_frame; }
+
+    void SetAllImages() {
+        m_button->SetBitmapSelected(SolidBitmap(kPressed));
+        m_button->SetBitmapHover(SolidBitmap(kHover));
+        m_button->SetBitmapDisabled(SolidBitmap(kDisabled));
+    }
+
+    void Mouse(wxEventType type, int x = 30, int y = 30) {
+        wxMouseEvent event(type);
+        event.SetPosition(wxPoint(x, y));
+        event.SetEventObject(m_button);
+        m_button->GetEventHandler()->ProcessEvent(event);
+    }
+
+    void Key(int code) {
+        wxKeyEvent event(wxEVT_KEY_DOWN);
+        event.m_keyCode = code;
+        event.SetEventObject(m_button);
+        m_button->GetEventHandler()->ProcessEvent(event);
+    }
+
+    wxBitmap Painted(const wxSize& size) {
+        wxBitmap bitmap(size.x, size.y, 24);
+        wxMemoryDC dc(bitmap);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        m_button->Paint(dc, size);
+        dc.SelectObject(wxNullBitmap);
+        return bitmap;
+    }
+
+    wxColour CentreColour() { return PixelAt(Painted(kButtonSize), 30, 30); }
+
+    wxFrame* m_frame = nullptr;
+    wxPanel* m_panel = nullptr;
+    CaptionButton* m_button = nullptr;
+    std::vector<int> m_clicks;
+};
+
+// The main window binds its buttons through static event table entries for their ids.
+class TableWindow : public wxFrame {
+public:
+    TableWindow() : wxFrame(nullptr, wxID_ANY, "table") {}
+    void OnButton(wxCommandEvent&) { ++clicks; }
+    int clicks = 0;
+    wxDECLARE_EVENT_TABLE();
+};
+
+wxBEGIN_EVENT_TABLE(TableWindow, wxFrame) EVT_BUTTON(22, TableWindow::OnButton) wxEND_EVENT_TABLE()
+
+    struct ImageCase {
+    const char* name;
+    bool allImages;
+    std::function<void(CaptionButtonTest&)> act;
+    wxColour shown;
+};
+
+class CaptionButtonImage : public CaptionButtonTest,
+                           public ::testing::WithParamInterface<ImageCase> {};
+
+TEST_P(CaptionButtonImage, ShowsTheImageOfItsState) {
+    if (GetParam().allImages) {
+        SetAllImages();
+    }
+    GetParam().act(*this);
+    EXPECT_EQ(CentreColour(), GetParam().shown);
+}
+
+void Idle(CaptionButtonTest&) {}
+void Press(CaptionButtonTest& t) {
+    t.Mouse(wxEVT_LEFT_DOWN);
+}
+void Hover(CaptionButtonTest& t) {
+    t.Mouse(wxEVT_ENTER_WINDOW);
+}
+void Disable(CaptionButtonTest& t) {
+    t.m_button->Disable();
+}
+
+const ImageCase kImageCases[] = {
+    {"Idle", true, Idle, kNormal},
+    {"Pressed", true, Press, kPressed},
+    {"PressedWhileHovered", true, [](CaptionButtonTest& t) { Hover(t), Press(t); }, kPressed},
+    {"PressedThenDraggedOut", true,
+     [](CaptionButtonTest& t) { Press(t), t.Mouse(wxEVT_MOTION, -20, 30); }, kNormal},
+    {"Hovered", true, Hover, kHover},
+    {"HoveredThenLeft", true, [](CaptionButtonTest& t) { Hover(t), t.Mouse(wxEVT_LEAVE_WINDOW); },
+     kNormal},
+    {"Disabled", true, Disable, kDisabled},
+    {"DisabledAndHovered", true, [](CaptionButtonTest& t) { Disable(t), Hover(t); }, kDisabled},
+    {"NormalOnlyPressed", false, Press, kNormal},
+    {"NormalOnlyHovered", false, Hover, kNormal},
+    {"NormalOnlyDisabled", false, Disable, kNormal},
+};
+
+INSTANTIATE_TEST_SUITE_P(States, CaptionButtonImage, ::testing::ValuesIn(kImageCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CaptionButtonTest, ImageIsCentred) {
+    const wxBitmap bitmap = Painted(kButtonSize);
+    // a 20 x 20 image in 60 x 60 covers 20..39 both ways
+    EXPECT_EQ(PixelAt(bitmap, 20, 20), kNormal);
+    EXPECT_EQ(PixelAt(bitmap, 39, 39), kNormal);
+    EXPECT_EQ(PixelAt(bitmap, 19, 30), *wxWHITE);
+    EXPECT_EQ(PixelAt(bitmap, 40, 30), *wxWHITE);
+}
+
+TEST_F(CaptionButtonTest, CaptionSitsCentredOnTheBottomEdge) {
+    m_button->SetCaption("Masurare F");
+    EXPECT_EQ(m_button->GetCaption(), "Masurare F");
+    const wxSize size(120, 60);
+    const wxSize text = m_button->GetTextExtent("Masurare F");
+    const wxImage image = Painted(size).ConvertToImage();
+    wxRect ink;
+    for (int y = 0; y < size.y; ++y) {
+        for (int x = 0; x < size.x; ++x) {
+            if (image.GetRed(x, y) < 90 && image.GetGreen(x, y) < 90 && image.GetBlue(x, y) < 90) {
+                ink = ink.IsEmpty() ? wxRect(x, y, 1, 1) : ink.Union(wxRect(x, y, 1, 1));
+            }
+        }
+    }
+    ASSERT_FALSE(ink.IsEmpty()) << "no caption drawn";
+    EXPECT_GE(ink.GetTop(), size.y - text.y);
+    EXPECT_LE(ink.GetBottom(), size.y - 1);
+    EXPECT_GE(ink.GetLeft(), (size.x - text.x) / 2);
+    EXPECT_LE(ink.GetRight(), (size.x + text.x) / 2);
+    EXPECT_NEAR(ink.GetLeft() + ink.GetRight(), size.x, text.x / 4 + 2) << "centred";
+}
+
+TEST_F(CaptionButtonTest, CaptionWiderThanTheButtonStartsLeftOfIt) {
+    m_button->SetCaption("Grafic de Presiune foarte lung");
+    const wxBitmap bitmap = Painted(wxSize(40, 60));
+    const wxImage image = bitmap.ConvertToImage();
+    bool inkAtLeftEdge = false;
+    for (int y = 40; y < 60; ++y) {
+        inkAtLeftEdge = inkAtLeftEdge || image.GetRed(0, y) < 200;
+    }
+    EXPECT_TRUE(inkAtLeftEdge);
+}
+
+TEST_F(CaptionButtonTest, ClickSendsButtonEventWithItsId) {
+    Mouse(wxEVT_LEFT_DOWN);
+    EXPECT_TRUE(m_button->IsPressed());
+    EXPECT_TRUE(m_clicks.empty()) << "a press alone is no click";
+    Mouse(wxEVT_LEFT_UP);
+    EXPECT_FALSE(m_button->IsPressed());
+    EXPECT_EQ(m_clicks, std::vector<int>{kButtonId});
+}
+
+TEST_F(CaptionButtonTest, ReleaseOutsideIsNoClick) {
+    Mouse(wxEVT_LEFT_DOWN);
+    Mouse(wxEVT_LEFT_UP, 70, 30);
+    EXPECT_TRUE(m_clicks.empty());
+    Mouse(wxEVT_LEFT_UP);
+    EXPECT_TRUE(m_clicks.empty()) << "a release without a press is no click";
+}
+
+TEST_F(CaptionButtonTest, DisabledButtonSendsNothing) {
+    m_button->Disable();
+    Mouse(wxEVT_LEFT_DOWN);
+    Mouse(wxEVT_LEFT_UP);
+    Key(WXK_SPACE);
+    EXPECT_TRUE(m_clicks.empty());
+}
+
+TEST_F(CaptionButtonTest, DisablingDuringAPressCancelsIt) {
+    Mouse(wxEVT_LEFT_DOWN);
+    m_button->Disable();
+    m_button->Enable();
+    Mouse(wxEVT_LEFT_UP);
+    EXPECT_TRUE(m_clicks.empty());
+}
+
+TEST_F(CaptionButtonTest, SpaceAndEnterClick) {
+    Key(WXK_SPACE);
+    Key(WXK_RETURN);
+    Key(WXK_NUMPAD_ENTER);
+    Key('A');
+    EXPECT_EQ(m_clicks, (std::vector<int>{kButtonId, kButtonId, kButtonId}));
+}
+
+TEST_F(CaptionButtonTest, StaticEventTableOfTheFrameReceivesTheClick) {
+    TableWindow* window = new TableWindow;
+    wxPanel* panel = new wxPanel(window);
+    CaptionButton* button = new CaptionButton(panel, 22, SolidBitmap(kNormal), "Deschidere");
+    wxMouseEvent down(wxEVT_LEFT_DOWN), up(wxEVT_LEFT_UP);
+    button->GetEventHandler()->ProcessEvent(down);
+    button->GetEventHandler()->ProcessEvent(up);
+    EXPECT_EQ(window->clicks, 1);
+    delete window;
+}
+
+TEST_F(CaptionButtonTest, CreatedDynamicallyByClassName) {
+    wxObject* object = wxCreateDynamicObject("CaptionButton");
+    ASSERT_NE(object, nullptr);
+    CaptionButton* button = wxDynamicCast(object, CaptionButton);
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(button->GetCaption().empty());
+    EXPECT_TRUE(button->Create(m_panel, wxID_ANY, SolidBitmap(kNormal), "Salvare"));
+    EXPECT_EQ(button->GetCaption(), "Salvare");
+    EXPECT_EQ(button->GetBackgroundColour(), wxColour(236, 233, 216));
+}
+
+} // namespace
