@@ -1,12 +1,37 @@
-// Placeholder until the simulated logger lands: a bus with no devices.
+// The libusb 0.1 functions the program uses, answered by the simulated logger.
+#include "SimulatedBus.h"
+
 #include <usb.h>
 
 extern "C" {
-void usb_init(void) {}
-int usb_find_busses(void) { return 0; }
-int usb_find_devices(void) { return 0; }
-struct usb_bus* usb_get_busses(void) { return nullptr; }
-usb_dev_handle* usb_open(struct usb_device*) { return nullptr; }
-int usb_close(usb_dev_handle*) { return 0; }
-int usb_control_msg(usb_dev_handle*, int, int, int, int, char*, int, int) { return -1; }
+
+void usb_init(void) {
+    SimulatedBus::Instance().Init();
+}
+
+int usb_find_busses(void) {
+    return SimulatedBus::Instance().FindBusses();
+}
+
+int usb_find_devices(void) {
+    return SimulatedBus::Instance().FindDevices();
+}
+
+struct usb_bus* usb_get_busses(void) {
+    return SimulatedBus::Instance().Busses();
+}
+
+usb_dev_handle* usb_open(struct usb_device* dev) {
+    return SimulatedBus::Instance().Open(dev);
+}
+
+int usb_close(usb_dev_handle* dev) {
+    return SimulatedBus::Instance().Close(dev);
+}
+
+int usb_control_msg(usb_dev_handle* dev, int requesttype, int request, int value, int index,
+                    char* bytes, int size, int timeout) {
+    return SimulatedBus::Instance().ControlMessage(dev, requesttype, request, value, index, bytes,
+                                                   size, timeout);
+}
 }
