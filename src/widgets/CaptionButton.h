@@ -25,6 +25,7 @@ public:
     const wxString& GetCaption() const { return m_caption; }
 
     void SetBitmapLabel(const wxBitmap& bitmap);
+    void SetBitmap(const wxBitmap& bitmap) { SetBitmapLabel(bitmap); }
     void SetBitmapPressed(const wxBitmap& bitmap);
     void SetBitmapSelected(const wxBitmap& bitmap) { SetBitmapPressed(bitmap); }
     void SetBitmapCurrent(const wxBitmap& bitmap);
@@ -33,6 +34,7 @@ public:
     void SetBitmapFocus(const wxBitmap& bitmap);
 
     const wxBitmap& GetBitmapLabel() const { return m_bitmaps[Normal]; }
+    const wxBitmap& GetBitmap() const { return m_bitmaps[Normal]; }
     const wxBitmap& GetBitmapPressed() const { return m_bitmaps[Pressed]; }
     const wxBitmap& GetBitmapSelected() const { return m_bitmaps[Pressed]; }
     const wxBitmap& GetBitmapCurrent() const { return m_bitmaps[Current]; }

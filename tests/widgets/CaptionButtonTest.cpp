@@ -6,6 +6,7 @@
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
 #include <wx/panel.h>
+#include <wx/uiaction.h>
 
 #include <functional>
 #include <vector>
@@ -231,6 +232,39 @@ TEST_F(CaptionButtonTest, StaticEventTableOfTheFrameReceivesTheClick) {
     button->GetEventHandler()->ProcessEvent(up);
     EXPECT_EQ(window->clicks, 1);
     delete window;
+}
+
+TEST_F(CaptionButtonTest, RealMouseAndKeyboardDriveTheButton) {
+    SetAllImages();
+    CaptionButton* other = new CaptionButton(m_panel, wxID_ANY, SolidBitmap(kNormal), "",
+                                             wxPoint(100, 0), kButtonSize);
+    m_frame->SetSize(wxRect(0, 0, 300, 200));
+    m_frame->Show();
+    wxUIActionSimulator input;
+
+    input.MouseMove(m_button->ClientToScreen(wxPoint(30, 30)));
+    ASSERT_TRUE(WaitFor([&] { return m_button->IsHovered(); })) << "no enter event";
+    input.MouseDown();
+    ASSERT_TRUE(WaitFor([&] { return m_button->IsPressed(); }));
+    EXPECT_EQ(CentreColour(), kPressed);
+    input.MouseUp();
+    ASSERT_TRUE(WaitFor([&] { return !m_clicks.empty(); }));
+    EXPECT_EQ(m_clicks, std::vector<int>{kButtonId});
+
+    // Pressed, dragged onto another window and released there: no click.
+    input.MouseDown();
+    ASSERT_TRUE(WaitFor([&] { return m_button->IsPressed(); }));
+    input.MouseMove(other->ClientToScreen(wxPoint(30, 30)));
+    ASSERT_TRUE(WaitFor([&] { return !m_button->IsPressed(); }));
+    input.MouseUp();
+    PumpEvents(100);
+    EXPECT_EQ(m_clicks.size(), 1u);
+
+    m_button->SetFocus();
+    ASSERT_TRUE(WaitFor([&] { return m_button->HasFocus(); }));
+    input.Char(WXK_SPACE);
+    ASSERT_TRUE(WaitFor([&] { return m_clicks.size() == 2; }));
+    m_frame->Hide();
 }
 
 TEST_F(CaptionButtonTest, CreatedDynamicallyByClassName) {
