@@ -57,10 +57,13 @@ SimulatedBus::SimulatedBus() {
     std::memset(m_devices, 0, sizeof m_devices);
 }
 
-std::int64_t SimulatedBus::NowMs() const {
+std::int64_t SimulatedBus::HostMs() {
     using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count() +
-           m_timeOffsetMs;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+std::int64_t SimulatedBus::NowMs() const {
+    return (m_options.frozenTime ? m_frozenAtMs : HostMs()) + m_timeOffsetMs;
 }
 
 int SimulatedBus::LoggerOf(int device) {
@@ -89,6 +92,7 @@ void SimulatedBus::ConfigureLocked(const SimulatedLogger::Options& options) {
         delete handle;
     }
     m_handles.clear();
+    m_frozenAtMs = HostMs();
     m_options = options;
     m_configured = true;
     m_log.clear();
@@ -99,7 +103,6 @@ void SimulatedBus::ConfigureLocked(const SimulatedLogger::Options& options) {
     m_unplugAtOpen = 0;
     m_unplugAtMs = -1;
     m_unplugForMs = 0;
-    m_configuredAtMs = NowMs();
 
     m_loggers.clear();
     const int count = options.secondLogger ? 2 : 1;

@@ -69,6 +69,7 @@ private:
     void Record(const SimulatedLogger::Transfer& transfer);
     void SaveState(int logger);
     std::int64_t NowMs() const;
+    static std::int64_t HostMs();
     static int LoggerOf(int device);
 
     std::recursive_mutex m_mutex; // recursive: configuration reuses the public fault setters
@@ -81,7 +82,7 @@ private:
     std::set<usb_dev_handle*> m_handles;
 
     std::int64_t m_timeOffsetMs = 0;
-    std::int64_t m_configuredAtMs = 0;
+    std::int64_t m_frozenAtMs = 0;
     bool m_manualUnplug = false;
     int m_unplugAtOpen = 0; // absolute open number, 0: none
     std::int64_t m_unplugAtMs = -1;

@@ -25,6 +25,7 @@ struct Options {
     std::string clock;       // "YYYY-MM-DD HH:MM:SS"; empty: the host's UTC time
     int corruptToc = 0;      // 1: entries read 0xFF, 2: entries scrambled
     bool raggedLive = false; // live blocks count one stray byte after the samples
+    bool frozenTime = false; // simulation time moves only by AdvanceTime
 
     // The bus.
     bool present = true;       // a logger is on the bus at all

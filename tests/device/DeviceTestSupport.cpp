@@ -23,5 +23,6 @@ SimulatedLogger::Options TestLoggerOptions() {
     options.clock = "2011-12-25 09:05:07";
     options.events = 2;
     options.eventSamples = 100;
+    options.frozenTime = true;
     return options;
 }

@@ -23,7 +23,8 @@ std::ostream& operator<<(std::ostream& out, const WireTransfer& transfer);
 
 // The simulator's log without results and logger numbers.
 std::vector<WireTransfer> WireLog();
-// A simulated logger with a fixed clock and two short events, ready for a test.
+// A simulated logger with a fixed clock, two events of 100 samples and time that moves only
+// when the test moves it.
 SimulatedLogger::Options TestLoggerOptions();
 
 constexpr WireTransfer SetConfiguration{0x00, 9, 1, 0, 0, 100};

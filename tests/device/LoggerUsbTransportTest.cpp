@@ -164,6 +164,17 @@ TEST_F(LoggerUsbTest, UnplugForAWhileFailsOneOperationOnly) {
     EXPECT_NE(m_usb->ReadLive(), nullptr);
 }
 
+TEST_F(LoggerUsbTest, UnplugAfterADelayLastsItsPeriod) {
+    FindAndClearLog();
+    Sim::UnplugAfter(1000, 2000);
+    EXPECT_NE(m_usb->ReadLive(), nullptr);
+    Sim::AdvanceTime(1500);
+    EXPECT_EQ(m_usb->ReadLive(), nullptr);
+    EXPECT_EQ(m_usb->ReadLive(), nullptr) << "not listed while unplugged";
+    Sim::AdvanceTime(2000);
+    EXPECT_NE(m_usb->ReadLive(), nullptr);
+}
+
 // --- Recovery and result codes --------------------------------------------------------------
 
 struct RecoveryCase {
