@@ -1,0 +1,103 @@
+#include "files/AtomicFileWriter.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Writing through a symbolic link replaces the file it points to, not the link.
+std::string ResolvedTarget(const std::string& path) {
+    struct stat status;
+    if (lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
+        char resolved[PATH_MAX];
+        if (realpath(path.c_str(), resolved) != nullptr) {
+            return resolved;
+        }
+    }
+    return path;
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The new file keeps the old one's permissions; a new file gets the usual ones.
+mode_t ModeForNewFile(const std::string& target) {
+    struct stat status;
+    if (stat(target.c_str(), &status) == 0) {
+        return status.st_mode & 07777;
+    }
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+bool WriteAll(int descriptor, const std::string& content) {
+    const char* data = content.data();
+    std::size_t left = content.size();
+    while (left > 0) {
+        const ssize_t written = write(descriptor, data, left);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+wxString FailureMessage(const wxString& path, int errorNumber) {
+    return wxString::Format("Cannot write file %s: %s", path,
+                            wxString::FromUTF8(std::strerror(errorNumber)));
+}
+
+} // namespace
+
+bool AtomicFileWriter::Write(const wxString& path, const std::string& content, wxString& error) {
+    const std::string target = ResolvedTarget(std::string(path.fn_str()));
+    if (target.empty()) {
+        error = FailureMessage(path, ENOENT);
+        return false;
+    }
+    std::string temporary = FolderOf(target) + "/." + NameOf(target) + ".XXXXXX";
+    const int descriptor = mkstemp(temporary.data());
+    if (descriptor < 0) {
+        error = FailureMessage(path, errno);
+        return false;
+    }
+    bool written = fchmod(descriptor, ModeForNewFile(target)) == 0 &&
+                   WriteAll(descriptor, content) && fsync(descriptor) == 0;
+    int errorNumber = errno;
+    if (close(descriptor) != 0 && written) {
+        written = false;
+        errorNumber = errno;
+    }
+    if (written && rename(temporary.c_str(), target.c_str()) != 0) {
+        written = false;
+        errorNumber = errno;
+    }
+    if (!written) {
+        unlink(temporary.c_str());
+        error = FailureMessage(path, errorNumber);
+        return false;
+    }
+    return true;
+}
