@@ -129,7 +129,7 @@ TEST_F(SimulatedLoggerTest, ClearingEmptiesTheMemoryButKeepsTheSettings) {
     EXPECT_EQ(ReadStatus().memoryPointer, 41u);
 }
 
-TEST_F(SimulatedLoggerTest, ClockRunsAndTakesTheTimeAndDateSent) {
+TEST_F(SimulatedLoggerTest, ClockRunsFromTheTimeAndDateSent) {
     const unsigned char* clock = m_usb->ReadClock();
     ASSERT_NE(clock, nullptr);
     EXPECT_EQ(clock[4], 0x25);
