@@ -123,13 +123,18 @@ TEST_F(TipsDialogTest, PaintsPictureAndTextOfTheCurrentTip) {
     EXPECT_GT(inkRows, 10) << "two lines of text from x = 100";
 }
 
-TEST_F(TipsDialogTest, OkHidesTheDialog) {
+TEST_F(TipsDialogTest, OkAndCloseBoxHideTheDialog) {
     TipsDialog* dialog = new TipsDialog(m_frame, true);
     dialog->Show(true);
     ASSERT_TRUE(dialog->IsShown());
     wxCommandEvent ok(wxEVT_BUTTON, wxID_OK);
     dialog->GetEventHandler()->ProcessEvent(ok);
     EXPECT_FALSE(dialog->IsShown());
+
+    dialog->Show(true);
+    dialog->Close(); // the close box
+    EXPECT_FALSE(dialog->IsShown());
+    EXPECT_TRUE(m_notices.empty()) << "closing does not change the setting";
 }
 
 } // namespace
