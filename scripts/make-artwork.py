@@ -403,7 +403,9 @@ def app_icon(side):
            fill=(200, 220, 255), width=int(s * 0.05))
     d.line(wave_points(s * 0.22, s * 0.82, s * 0.52, s * 0.17, 1.5), fill=(255, 255, 255),
            width=int(s * 0.09), joint="curve")
-    d.ellipse([s * 0.66, s * 0.14, s * 0.84, s * 0.32], fill=(255, 90, 60))
+    # the latest sample, at the end of the trace
+    d.ellipse([s * 0.74, s * 0.44, s * 0.90, s * 0.60], fill=(255, 90, 60),
+              outline=(255, 255, 255), width=max(SS, s // 48))
     return image.resize((side, side), Image.LANCZOS)
 
 
