@@ -15,6 +15,8 @@ wxBEGIN_EVENT_TABLE(LcdDisplay, wxWindow) EVT_PAINT(LcdDisplay::OnPaint)
     // The whole window is painted on every paint, so the toolkit need not erase it first.
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetBackgroundColour(wxColour(236, 233, 216));
+    // The given size is the least a sizer may give the display.
+    SetInitialSize(size);
 }
 
 LcdDisplay::~LcdDisplay() = default;

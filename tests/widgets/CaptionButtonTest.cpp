@@ -140,6 +140,11 @@ const ImageCase kImageCases[] = {
 INSTANTIATE_TEST_SUITE_P(States, CaptionButtonImage, ::testing::ValuesIn(kImageCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(CaptionButtonTest, GivenSizeIsTheMinimumInASizer) {
+    EXPECT_EQ(m_button->GetMinSize(), kButtonSize);
+    EXPECT_EQ(m_button->GetSize(), kButtonSize);
+}
+
 TEST_F(CaptionButtonTest, ImageIsCentred) {
     const wxBitmap bitmap = Painted(kButtonSize);
     // a 20 x 20 image in 60 x 60 covers 20..39 both ways

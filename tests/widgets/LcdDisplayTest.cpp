@@ -96,6 +96,12 @@ TEST_F(LcdDisplayTest, WindowTwiceAsWideAsHighScalesByHeightAndCentres) {
     EXPECT_NEAR(lit.GetBottom(), 2 * 85, 2);
 }
 
+TEST_F(LcdDisplayTest, GivenSizeIsTheMinimumInASizer) {
+    LcdDisplay* display = new LcdDisplay(m_frame, wxDefaultPosition, wxSize(60, 35));
+    EXPECT_EQ(display->GetMinSize(), wxSize(60, 35));
+    EXPECT_EQ(display->GetBestSize(), wxSize(60, 35));
+}
+
 TEST_F(LcdDisplayTest, ClockShowsSecondsAsTimeOfDay) {
     LcdClock* clock = new LcdClock(m_frame, wxDefaultPosition, wxSize(150, 40));
     clock->SetDigitCount(7);
