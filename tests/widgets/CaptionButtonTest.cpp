@@ -3,6 +3,7 @@
 #include "support/GuiTestSupport.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
 #include <wx/panel.h>
@@ -98,6 +99,11 @@ wxBEGIN_EVENT_TABLE(TableWindow, wxFrame) EVT_BUTTON(22, TableWindow::OnButton) 
     std::function<void(CaptionButtonTest&)> act;
     wxColour shown;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const ImageCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class CaptionButtonImage : public CaptionButtonTest,
                            public ::testing::WithParamInterface<ImageCase> {};

@@ -1,6 +1,7 @@
 #include "widgets/LcdGeometry.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -36,6 +37,11 @@ struct FitCase {
     double scale;
     wxPoint origin;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const FitCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class LcdGeometryFit : public ::testing::TestWithParam<FitCase> {};
 

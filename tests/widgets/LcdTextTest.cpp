@@ -1,6 +1,7 @@
 #include "widgets/LcdText.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 #include <cmath>
 #include <limits>
@@ -26,6 +27,11 @@ struct LayoutCase {
     int cells;
     const char* shown;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const LayoutCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class LcdTextLayout : public ::testing::TestWithParam<LayoutCase> {};
 
@@ -78,6 +84,11 @@ struct ClockCase {
     const char* text;
     const char* shownInSevenCells;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const ClockCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class LcdTextClock : public ::testing::TestWithParam<ClockCase> {};
 

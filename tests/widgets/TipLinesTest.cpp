@@ -1,6 +1,7 @@
 #include "widgets/TipLines.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -34,6 +35,11 @@ struct CutCase {
     wxString text;
     std::vector<wxString> lines;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const CutCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TipLinesRule : public ::testing::TestWithParam<CutCase> {};
 
