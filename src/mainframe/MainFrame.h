@@ -1,12 +1,156 @@
 #pragma once
+#include "records/Storage.h"
+
 #include <wx/frame.h>
+#include <wx/listctrl.h>
+#include <wx/timer.h>
 
+#include <vector>
+
+class CaptionButton;
+class LcdClock;
+class LcdDisplay;
+class LoggerUsb;
 class PlotWindow;
+class wxBitmapButton;
+class wxButton;
+class wxGauge;
+class wxMenu;
+class wxMenuItem;
+class wxPanel;
+class wxStaticText;
 
-// The program's only top-level window.
+// The program's only top-level window: it owns the recordings, the device link, the plot and
+// every control, and handles every command.
 class MainFrame : public wxFrame {
 public:
     MainFrame(const wxString& title, const wxPoint& pos, const wxSize& size);
+    ~MainFrame() override;
 
+    // The configuration file: dextrelv48.ini directly in the user's configuration folder.
+    static wxString SettingsPath();
+    void LoadSettings();
+    void SaveSettings();
+
+    void UpdateFlowUnitChecks();
+
+    LoggerUsb* m_usb = nullptr;
+    std::vector<Storage> m_recordings;
+    int m_shownIndex = -1;
+    bool m_saved = false;
+    wxString m_workspacePath;
+    wxTimer m_statusTimer;
+    wxTimer m_liveTimer;
+
+    bool m_filterOn = false;
+    int m_filterHalfWidth = 2;
+    bool m_flowGraphShown = false;
+    bool m_volumeGraphShown = false;
+    bool m_pressureGraphShown = false;
+    bool m_measureFlow = false;
+    bool m_measurePressure = false;
+    bool m_gridShown = false;
+    bool m_samplesShown = false;
+
+    wxMenu* m_dateMenu = nullptr;
+    wxMenuItem* m_unitItems[4] = {nullptr, nullptr, nullptr, nullptr};
+    wxMenuItem* m_absoluteTimeItem = nullptr;
+
+    wxPanel* m_panel = nullptr;
     PlotWindow* m_plot = nullptr;
+    wxListView* m_recordList = nullptr;
+    LcdClock* m_clock = nullptr;
+    LcdDisplay* m_flowLcd = nullptr;
+    LcdDisplay* m_pressureLcd = nullptr;
+    wxStaticText* m_flowUnitLabel = nullptr;
+    wxStaticText* m_pressureUnitLabel = nullptr;
+    wxGauge* m_batteryGauge = nullptr;
+    wxGauge* m_memoryGauge = nullptr;
+    wxStaticText* m_resourceText = nullptr;
+
+    CaptionButton* m_openButton = nullptr;
+    CaptionButton* m_saveButton = nullptr;
+    CaptionButton* m_printButton = nullptr;
+    CaptionButton* m_captureButton = nullptr;
+    CaptionButton* m_versionButton = nullptr;
+    CaptionButton* m_flowGraphButton = nullptr;
+    CaptionButton* m_volumeGraphButton = nullptr;
+    CaptionButton* m_pressureGraphButton = nullptr;
+    CaptionButton* m_zoomInButton = nullptr;
+    CaptionButton* m_zoomOutButton = nullptr;
+    CaptionButton* m_measureFlowButton = nullptr;
+    CaptionButton* m_measurePressureButton = nullptr;
+    CaptionButton* m_gridButton = nullptr;
+    CaptionButton* m_samplesButton = nullptr;
+    CaptionButton* m_filterButton = nullptr;
+    wxBitmapButton* m_liveButton = nullptr;
+    wxBitmapButton* m_stopButton = nullptr;
+    wxBitmapButton* m_settingsButton = nullptr;
+    wxBitmapButton* m_clearButton = nullptr;
+    wxBitmapButton* m_downloadButton = nullptr;
+    wxButton* m_deleteButton = nullptr;
+    wxButton* m_titleButton = nullptr;
+    wxButton* m_informationButton = nullptr;
+    wxButton* m_textBoxButton = nullptr;
+    wxButton* m_flowTargetButton = nullptr;
+
+private:
+    void BuildMenuBar();
+    void BuildControls();
+    void InitialiseState();
+    void CreateStatusLine();
+    void ShowSplash();
+
+    CaptionButton* MakeCaptionButton(int id, const char* image, const wxString& caption,
+                                     const wxString& tooltip, const wxSize& size);
+    wxBitmapButton* MakeDeviceButton(int id, const char* image, const wxString& tooltip,
+                                     const wxSize& size);
+    wxButton* MakeTextButton(int id, const wxString& text, const wxString& tooltip);
+    void SetRecordButtonsEnabled(bool enabled);
+
+    void OnClose(wxCloseEvent& event);
+    void OnExit(wxCommandEvent& event);
+    void OnOpen(wxCommandEvent& event);
+    void OnSave(wxCommandEvent& event);
+    void OnSaveAs(wxCommandEvent& event);
+    void OnPrint(wxCommandEvent& event);
+    void OnPrintPreview(wxCommandEvent& event);
+    void OnCapture(wxCommandEvent& event);
+    void OnSeriesColour(wxCommandEvent& event);
+    void OnSeriesWidth(wxCommandEvent& event);
+    void OnFlowUnit(wxCommandEvent& event);
+    void OnAbsoluteTime(wxCommandEvent& event);
+    void OnExportCsv(wxCommandEvent& event);
+    void OnFilterSettings(wxCommandEvent& event);
+    void OnShowTips(wxCommandEvent& event);
+    void OnFlowGraph(wxCommandEvent& event);
+    void OnVolumeGraph(wxCommandEvent& event);
+    void OnPressureGraph(wxCommandEvent& event);
+    void OnZoomIn(wxCommandEvent& event);
+    void OnZoomOut(wxCommandEvent& event);
+    void OnMeasureFlow(wxCommandEvent& event);
+    void OnMeasurePressure(wxCommandEvent& event);
+    void OnGrid(wxCommandEvent& event);
+    void OnSamples(wxCommandEvent& event);
+    void OnFilter(wxCommandEvent& event);
+    void OnLiveStart(wxCommandEvent& event);
+    void OnLiveStop(wxCommandEvent& event);
+    void OnDeviceSettings(wxCommandEvent& event);
+    void OnClearMemory(wxCommandEvent& event);
+    void OnDownload(wxCommandEvent& event);
+    void OnDelete(wxCommandEvent& event);
+    void OnTitle(wxCommandEvent& event);
+    void OnInformation(wxCommandEvent& event);
+    void OnTextBox(wxCommandEvent& event);
+    void OnFlowTarget(wxCommandEvent& event);
+    void OnListSelected(wxListEvent& event);
+    void OnListDeselected(wxListEvent& event);
+    void OnListActivated(wxListEvent& event);
+    void OnStatusTimer(wxTimerEvent& event);
+    void OnLiveTimer(wxTimerEvent& event);
+    void OnPlotTextBox(wxCommandEvent& event);
+    void OnPlotMeasure(wxCommandEvent& event);
+    void OnTipsAtStartup(wxCommandEvent& event);
+
+    wxDECLARE_EVENT_TABLE();
 };

@@ -43,7 +43,9 @@ struct LoadCase {
     bool locked, absolute;
 };
 
-void PrintTo(const LoadCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+void PrintTo(const LoadCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
 
 class ConfigFileLoadTest : public ConfigFileTest, public ::testing::WithParamInterface<LoadCase> {};
 
@@ -64,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ConfigFileLoadTest,
     ::testing::Values(LoadCase{"0\n112\n1027\n0\n3\n1\n1\n", 0, 112, 1027, false, 3, true, true},
                       LoadCase{"1\n98\n0\n1\n-3\n0\n0\n", 1, 98, 0, true, 253, false, false},
-                      LoadCase{"\n\n  0 \n\n 8\n  -1\n 2 \n1\n\n0\n", 0, 8, -1, true, 1, false, false},
+                      LoadCase{"\n\n  0 \n\n 8\n  -1\n 2 \n1\n\n0\n", 0, 8, -1, true, 1, false,
+                               false},
                       LoadCase{"1\n16\n", 1, 16, 0, true, 0, false, false},
                       LoadCase{"1\n16\nabc\n0\n", 1, 16, 0, true, 0, false, false},
                       LoadCase{"", 1, 98, 0, true, 0, false, false},

@@ -28,8 +28,10 @@ TestEnvironment::~TestEnvironment() {
 static void FailTestOnAssert(const wxString& file, int line, const wxString& func,
                              const wxString& cond, const wxString& msg) {
     ADD_FAILURE_AT(file.utf8_str().data(), line)
-        << "wxWidgets assertion in " << func.utf8_str().data() << ": "
-        << cond.utf8_str().data() << " " << msg.utf8_str().data();
+        << "wxWidgets assertion in " << func.utf8_str().data() << ": " << cond.utf8_str().data()
+        << " " << msg.utf8_str().data();
 }
 
-void RouteWxAssertsToGTest() { wxSetAssertHandler(FailTestOnAssert); }
+void RouteWxAssertsToGTest() {
+    wxSetAssertHandler(FailTestOnAssert);
+}

@@ -1,0 +1,244 @@
+#include "mainframe/MainFrame.h"
+#include "app/AppSettings.h"
+#include "mainframe/CommandIds.h"
+#include "plot/PlotWindow.h"
+#include "support/GuiTestSupport.h"
+#include "widgets/CaptionButton.h"
+#include "widgets/TipsDialog.h"
+
+#include <gtest/gtest.h>
+#include <wx/bmpbuttn.h>
+#include <wx/button.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/stattext.h>
+#include <wx/testing.h>
+#include <wx/weakref.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+// Each test starts the main window on a configuration file of its own (in the temporary
+// configuration folder that the test program uses) and closes it again.
+class MainFrameTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        if (m_frame) {
+            m_frame->Destroy();
+            WaitForDestroyed();
+        }
+        std::remove(ConfigPath().c_str());
+    }
+
+    static std::string ConfigPath() { return std::string(MainFrame::SettingsPath().fn_str()); }
+
+    static void WriteConfig(const std::vector<int>& lines) {
+        std::ofstream out(ConfigPath());
+        for (int line : lines) {
+            out << line << "\n";
+        }
+    }
+
+    static std::string ReadConfig() {
+        std::ifstream in(ConfigPath());
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    MainFrame* Start(const std::vector<int>& config = {1, 98, 0, 0, 0, 0, 0}) {
+        WriteConfig(config);
+        m_frame = new MainFrame("Fara titlu", wxDefaultPosition, wxSize(440, 440));
+        m_frame->Show(true);
+        return m_frame.get();
+    }
+
+    void WaitForDestroyed() {
+        EXPECT_TRUE(WaitFor([this] { return !m_frame; }));
+    }
+
+    void Command(int id, wxEventType type = wxEVT_MENU) {
+        wxCommandEvent event(type, id);
+        event.SetEventObject(m_frame.get());
+        m_frame->GetEventHandler()->ProcessEvent(event);
+    }
+
+    void AddRecording() {
+        m_frame->m_recordings.push_back(Storage("05/03/2012 14:30:05", 1000, 1, false, 0, 1));
+    }
+
+    wxWeakRef<MainFrame> m_frame;
+};
+
+TEST_F(MainFrameTest, StartsWithTheSpecifiedEnabledStatesAndRunningStatusTimer) {
+    MainFrame* frame = Start();
+    EXPECT_TRUE(frame->m_liveButton->IsEnabled());
+    EXPECT_FALSE(frame->m_stopButton->IsEnabled());
+    for (wxButton* button :
+         {frame->m_deleteButton, frame->m_titleButton, frame->m_informationButton,
+          frame->m_textBoxButton, frame->m_flowTargetButton}) {
+        EXPECT_FALSE(button->IsEnabled()) << button->GetLabel();
+    }
+    EXPECT_FALSE(frame->GetMenuBar()->IsEnabled(ID_EXPORT_CSV));
+    EXPECT_TRUE(frame->m_statusTimer.IsRunning());
+    EXPECT_EQ(frame->m_statusTimer.GetInterval(), 5000);
+    EXPECT_FALSE(frame->m_liveTimer.IsRunning());
+    EXPECT_TRUE(frame->m_flowGraphShown);
+    EXPECT_FALSE(frame->m_volumeGraphShown);
+    EXPECT_FALSE(frame->m_pressureGraphShown);
+    EXPECT_EQ(frame->m_shownIndex, -1);
+    EXPECT_FALSE(frame->m_saved);
+    EXPECT_NE(frame->m_usb, nullptr);
+    EXPECT_EQ(frame->GetStatusBar()->GetFieldsCount(), 2);
+    EXPECT_EQ(frame->GetStatusBar()->GetStatusText(0),
+              "Bun venit la software-ul Dextrel-4.8 Flow Monitoring");
+    EXPECT_EQ(frame->m_versionButton->GetCaption(), "Versiune Dextrel 4.8");
+}
+
+TEST_F(MainFrameTest, OpensAtTheSizeItsSizersNeed) {
+    MainFrame* frame = Start();
+    const wxSize size = frame->GetSize();
+    EXPECT_GT(size.x, 440);
+    EXPECT_GE(size.x, frame->GetMinSize().x);
+    EXPECT_GE(size.y, frame->GetMinSize().y);
+    EXPECT_GT(frame->m_plot->GetSize().x, 64);
+    EXPECT_GT(frame->m_plot->GetSize().y, 64);
+}
+
+TEST_F(MainFrameTest, MenuTextsHelpStringsAndChecks) {
+    MainFrame* frame = Start({1, 98, 0, 0, 2, 0, 1});
+    wxMenuBar* bar = frame->GetMenuBar();
+    ASSERT_EQ(bar->GetMenuCount(), 4u);
+    EXPECT_EQ(bar->GetMenuLabelText(0), "Fisier");
+    EXPECT_EQ(bar->GetMenuLabelText(3), "Ajutor");
+    EXPECT_EQ(bar->FindItem(ID_SAVE_WORKSPACE)->GetHelp(),
+              wxString::FromUTF8("Salvarea unui spatiu de\xC2\xA0lucru"));
+    EXPECT_EQ(bar->FindItem(ID_WIDTH_VOLUME)->GetHelp(), "Schimbare grosimea  subiectului volum");
+    EXPECT_EQ(bar->FindItem(ID_FLOW_UNIT_M3H)->GetItemLabelText(),
+              wxString::FromUTF8("Unitati de flux M³/h"));
+    EXPECT_TRUE(bar->IsChecked(ID_FLOW_UNIT_M3H));
+    EXPECT_FALSE(bar->IsChecked(ID_FLOW_UNIT_LPM));
+    EXPECT_TRUE(bar->IsChecked(ID_ABSOLUTE_TIME));
+    EXPECT_TRUE(bar->FindItem(ID_OPEN_WORKSPACE)->GetBitmap().IsOk());
+}
+
+TEST_F(MainFrameTest, UnitLabelsFollowTheConfigurationAndAreBold) {
+    MainFrame* frame = Start({1, 8, 0, 0, 2, 0, 0});
+    EXPECT_EQ(frame->m_flowUnitLabel->GetLabel(), wxString::FromUTF8("M³/h "));
+    EXPECT_EQ(frame->m_pressureUnitLabel->GetLabel(), "MtrH");
+    EXPECT_EQ(frame->m_flowUnitLabel->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
+    EXPECT_EQ(frame->m_pressureUnitLabel->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
+    EXPECT_EQ(frame->m_flowUnitLabel->GetFont().GetPointSize(), 11);
+}
+
+TEST_F(MainFrameTest, UnknownUnitsFallBackToLitresPerMinuteAndPsi) {
+    MainFrame* frame = Start({1, 7, 0, 0, -3, 0, 0});
+    EXPECT_EQ(AppSettings.flowUnit, 253);
+    EXPECT_EQ(frame->m_flowUnitLabel->GetLabel(), "l/min ");
+    EXPECT_EQ(frame->m_pressureUnitLabel->GetLabel(), "PSI");
+    // No flow-unit item is checked for an index no table knows.
+    for (wxMenuItem* item : frame->m_unitItems) {
+        EXPECT_FALSE(item->IsChecked());
+    }
+}
+
+TEST_F(MainFrameTest, ClosingWithUnsavedRecordingsAnsweredYesKeepsTheWindowAndWritesNothing) {
+    MainFrame* frame = Start();
+    AddRecording();
+    std::remove(ConfigPath().c_str());
+    wxTEST_DIALOG(frame->Close(true), wxExpectModal<wxMessageDialog>(wxID_YES));
+    PumpEvents(50);
+    ASSERT_TRUE(m_frame);
+    EXPECT_FALSE(frame->IsBeingDeleted());
+    EXPECT_TRUE(ReadConfig().empty());
+}
+
+TEST_F(MainFrameTest, ClosingWithUnsavedRecordingsAnsweredNoClosesAndWritesTheConfiguration) {
+    MainFrame* frame = Start({0, 112, 1027, 0, 3, 1, 0});
+    AddRecording();
+    std::remove(ConfigPath().c_str());
+    wxTEST_DIALOG(frame->Close(true), wxExpectModal<wxMessageDialog>(wxID_NO));
+    WaitForDestroyed();
+    EXPECT_EQ(ReadConfig(), "0\n112\n1027\n0\n3\n1\n0\n");
+}
+
+TEST_F(MainFrameTest, ClosingWithoutRecordingsOrAfterSavingAsksNothing) {
+    MainFrame* frame = Start();
+    frame->Close(true); // an unexpected dialog would fail the test
+    WaitForDestroyed();
+    EXPECT_EQ(ReadConfig(), "1\n98\n0\n0\n0\n0\n0\n");
+
+    frame = Start();
+    AddRecording();
+    frame->m_saved = true;
+    Command(ID_EXIT);
+    WaitForDestroyed();
+}
+
+TEST_F(MainFrameTest, AbsoluteTimeTwiceRestoresElapsedTimeAndWritesZero) {
+    MainFrame* frame = Start();
+    Command(ID_ABSOLUTE_TIME);
+    EXPECT_TRUE(AppSettings.absoluteTime);
+    EXPECT_TRUE(frame->m_absoluteTimeItem->IsChecked());
+    EXPECT_TRUE(frame->m_plot->absoluteTime);
+    EXPECT_EQ(frame->m_plot->bottomMargin, 45);
+    Command(ID_ABSOLUTE_TIME);
+    EXPECT_FALSE(AppSettings.absoluteTime);
+    EXPECT_FALSE(frame->m_absoluteTimeItem->IsChecked());
+    EXPECT_EQ(frame->m_plot->bottomMargin, 35);
+    frame->Destroy();
+    WaitForDestroyed();
+    EXPECT_EQ(ReadConfig(), "1\n98\n0\n0\n0\n0\n0\n");
+}
+
+TEST_F(MainFrameTest, FlowUnitCommandStoresTheIndexChecksOnlyItsItemAndAsksForARestart) {
+    MainFrame* frame = Start();
+    wxTEST_DIALOG(Command(ID_FLOW_UNIT_LPS),
+                  wxExpectModal<wxMessageDialog>(wxID_OK).Describe("restart message"));
+    EXPECT_EQ(AppSettings.flowUnit, 1);
+    EXPECT_TRUE(frame->m_unitItems[1]->IsChecked());
+    EXPECT_FALSE(frame->m_unitItems[0]->IsChecked());
+    EXPECT_FALSE(frame->m_unitItems[2]->IsChecked());
+    EXPECT_FALSE(frame->m_unitItems[3]->IsChecked());
+    // The label keeps the unit of start-up until the unit texts are applied again.
+    EXPECT_EQ(frame->m_flowUnitLabel->GetLabel(), "l/min ");
+    frame->Destroy();
+    WaitForDestroyed();
+    EXPECT_EQ(ReadConfig(), "1\n98\n0\n0\n1\n0\n0\n");
+}
+
+TEST_F(MainFrameTest, TipsEventStoresTheFlag) {
+    MainFrame* frame = Start({1, 98, 0, 1, 0, 0, 0});
+    EXPECT_TRUE(AppSettings.showTips);
+    wxCommandEvent cleared(EVT_TIPS_AT_STARTUP, 0);
+    frame->GetEventHandler()->ProcessEvent(cleared);
+    EXPECT_FALSE(AppSettings.showTips);
+    wxCommandEvent ticked(EVT_TIPS_AT_STARTUP, 1);
+    frame->GetEventHandler()->ProcessEvent(ticked);
+    EXPECT_TRUE(AppSettings.showTips);
+}
+
+TEST_F(MainFrameTest, TipsDialogOpensAtStartupOnlyWhenEnabled) {
+    auto tipsDialogs = [] {
+        int count = 0;
+        for (wxWindow* window : wxTopLevelWindows) {
+            if (dynamic_cast<TipsDialog*>(window) != nullptr && !window->IsBeingDeleted()) {
+                ++count;
+            }
+        }
+        return count;
+    };
+    const int before = tipsDialogs();
+    Start({1, 98, 0, 0, 0, 0, 0});
+    EXPECT_EQ(tipsDialogs(), before);
+    m_frame->Destroy();
+    WaitForDestroyed();
+    Start({1, 98, 0, 1, 0, 0, 0});
+    EXPECT_EQ(tipsDialogs(), before + 1);
+}
+
+} // namespace
