@@ -16,13 +16,20 @@ AppSettingsBlock ConfigFile::Load(const std::string& path) {
     }
     std::fclose(file);
 
-    if (count > 0) settings.metric = static_cast<std::uint8_t>(values[0]);
-    if (count > 1) settings.pressureUnit = static_cast<std::uint8_t>(values[1]);
-    if (count > 2) settings.firmwareVersion = values[2];
-    if (count > 3) settings.showTips = values[3] != 0;
-    if (count > 4) settings.flowUnit = static_cast<std::uint8_t>(values[4]);
-    if (count > 5) settings.settingsLocked = values[5] != 0;
-    if (count > 6) settings.absoluteTime = values[6] != 0;
+    if (count > 0)
+        settings.metric = static_cast<std::uint8_t>(values[0]);
+    if (count > 1)
+        settings.pressureUnit = static_cast<std::uint8_t>(values[1]);
+    if (count > 2)
+        settings.firmwareVersion = values[2];
+    if (count > 3)
+        settings.showTips = values[3] != 0;
+    if (count > 4)
+        settings.flowUnit = static_cast<std::uint8_t>(values[4]);
+    if (count > 5)
+        settings.settingsLocked = values[5] != 0;
+    if (count > 6)
+        settings.absoluteTime = values[6] != 0;
     return settings;
 }
 
