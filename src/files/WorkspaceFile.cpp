@@ -148,7 +148,7 @@ private:
         if (status == LineScanner::Status::End) {
             return Fail(wxString::Format("the file ends before the %s", item));
         }
-        const wxString found = wxString::FromUTF8(std::string(m_scanner.NextToken()).c_str());
+        const wxString found = TextEncoding::FromFileBytes(m_scanner.NextToken());
         if (status == LineScanner::Status::OutOfRange) {
             return Fail(wxString::Format("the %s \"%s\" is out of range", item, found));
         }
@@ -376,6 +376,11 @@ WorkspaceReadResult WorkspaceFile::Read(const wxString& path) {
 }
 
 WorkspaceReadResult WorkspaceFile::Parse(std::string_view content, const wxString& path) {
+    // Editors that save UTF-8 may put a byte order mark in front of the first number.
+    const std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    if (content.substr(0, byteOrderMark.size()) == byteOrderMark) {
+        content.remove_prefix(byteOrderMark.size());
+    }
     WorkspaceReadResult result;
     WorkspaceParser parser(content, path, result);
     result.ok = parser.Parse();

@@ -1,9 +1,10 @@
 #include "files/WorkspaceFile.h"
+#include "files/CommaLocale.h"
+#include "files/CsvExport.h"
 #include "files/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <string>
 #include <vector>
 
@@ -104,25 +105,20 @@ TEST(WorkspaceWrite, CarriesTheCurrentFlowIndexAndNoSampleLinesForEmptyRecord) {
     EXPECT_EQ(lines[13], "0");
 }
 
-TEST(WorkspaceWrite, NumbersUseAPointUnderAnyLocale) {
-    const char* const commaLocales[] = {"ro_RO.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8", "ro_RO"};
-    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
-    bool switched = false;
-    for (const char* name : commaLocales) {
-        if (std::setlocale(LC_NUMERIC, name) != nullptr) {
-            switched = true;
-            break;
-        }
+TEST(WorkspaceWrite, NumbersUseAPointUnderADecimalCommaLocale) {
+    CommaLocale romanian;
+    if (!romanian.Active()) {
+        GTEST_SKIP() << "no locale with a decimal comma can be set";
     }
     const std::string text = WorkspaceFile::Format({WorkedExampleRecord()}, 0);
-    const WorkspaceReadResult result = WorkspaceFile::Parse(text, "locale.vrx");
-    std::setlocale(LC_NUMERIC, previous.c_str());
-    if (!switched) {
-        GTEST_SKIP() << "no locale with a decimal comma is installed";
-    }
     EXPECT_EQ(text, kWorkedExample);
+    const WorkspaceReadResult result = WorkspaceFile::Parse(text, "locale.vrx");
     ASSERT_TRUE(result.ok) << result.error;
     ExpectSamples(result.records[0], {{1, 12, 0.5f, 0.2f}, {2, 12, 0.5f, 0.4f}});
+    Storage record = WorkedExampleRecord();
+    record.AddSample(3.0f, 12.3456f, 0.5f, 0.2f);
+    EXPECT_NE(CsvExport::Format(record, 0, "x").find("\n3.00,12.35,0.20,0.50\n"),
+              std::string::npos);
 }
 
 TEST(WorkspaceRoundTrip, WrittenFileReadsBackEveryStoredField) {
@@ -212,6 +208,13 @@ TEST(WorkspaceRead, CrLfLineEnds) {
     EXPECT_EQ(result.records[0].GetDateText(), "05/03/2012 14:30:05");
     EXPECT_EQ(result.records[0].GetInformation(), "test");
     ExpectSamples(result.records[0], {{1, 12, 0.5f, 0.2f}, {2, 12, 0.5f, 0.4f}});
+}
+
+TEST(WorkspaceRead, ByteOrderMarkIsSkipped) {
+    const WorkspaceReadResult result =
+        WorkspaceFile::Parse(std::string("\xEF\xBB\xBF") + kWorkedExample, "bom.vrx");
+    ASSERT_TRUE(result.ok) << Utf8(result.error);
+    EXPECT_EQ(result.records.size(), 1u);
 }
 
 TEST(WorkspaceRead, TitleLosesLeadingBlanksAndBlankTitleStaysInPlace) {
