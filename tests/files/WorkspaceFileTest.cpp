@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -197,6 +199,18 @@ TEST(WorkspaceRoundTrip, LongTextsAndLineBreaksInOneLineFields) {
     EXPECT_EQ(result.records[1].GetTitle(), longTitle);
     EXPECT_EQ(result.records[1].GetInformation(), "first second");
     EXPECT_EQ(result.records[1].GetTextBox().length(), 700u);
+}
+
+TEST(WorkspaceRoundTrip, NonFiniteValuesReadBack) {
+    Storage record("", 1000, 1, false, 0, 1);
+    const float infinity = std::numeric_limits<float>::infinity();
+    record.AddSample(1.0f, std::numeric_limits<float>::quiet_NaN(), infinity, -infinity);
+    const WorkspaceReadResult result =
+        WorkspaceFile::Parse(WorkspaceFile::Format({record}, 0), "nan.vrx");
+    ASSERT_TRUE(result.ok) << Utf8(result.error);
+    EXPECT_TRUE(std::isnan(result.records[0].GetFlows()[0]));
+    EXPECT_EQ(result.records[0].GetPressures()[0], infinity);
+    EXPECT_EQ(result.records[0].GetVolumes()[0], -infinity);
 }
 
 TEST(WorkspaceRead, CrLfLineEnds) {
