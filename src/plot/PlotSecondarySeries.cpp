@@ -1,0 +1,47 @@
+#include "plot/PlotSecondarySeries.h"
+
+#include "plot/PlotEvents.h"
+#include "plot/PlotWindow.h"
+#include "plot/SeriesDrawing.h"
+
+#include <wx/dc.h>
+
+wxIMPLEMENT_ABSTRACT_CLASS(PlotSecondarySeries, PlotLayer);
+
+PlotSecondarySeries::PlotSecondarySeries(const wxString& name, int flags)
+    : PlotLayer(name, KindSecondarySeries), m_flags(flags) {}
+
+void PlotSecondarySeries::Draw(wxDC& dc, PlotWindow& window) {
+    dc.SetPen(m_pen);
+    RestartPoints();
+    SeriesDrawing::DrawPoints(dc, *this, window, true);
+    if (m_continuous) {
+        SeriesDrawing::DrawKeyStroke(dc, window, 35);
+    }
+    if (window.measureSecondary) {
+        Measure(dc, window);
+    }
+    if (m_markShown) {
+        SeriesDrawing::DrawMark(dc, m_markPosition);
+    }
+}
+
+void PlotSecondarySeries::Measure(wxDC& dc, PlotWindow& window) {
+    RestartPoints();
+    int cx = window.leftX - (window.scrX >> 1);
+    double x = 0.0, y = 0.0, z = 0.0;
+    if (!SeriesDrawing::FindNearest(*this, cx / window.scaleX + window.centerX, x, y, z)) {
+        return;
+    }
+    double py = window.scaleY2 * (window.centerY2 - y);
+    SeriesDrawing::DrawCrossHair(dc, window, cx, PlotWindow::Truncate(py));
+    m_markValue = y;
+    m_markExtra = z;
+    m_markPosition = wxPoint(cx, PlotWindow::Truncate(py));
+    m_markShown = true;
+    wxCommandEvent event(EVT_PLOT_MEASURE, wxID_ANY);
+    event.SetEventObject(this);
+    event.SetInt(2);
+    event.SetString(wxString::Format("%f ", y));
+    SeriesDrawing::SendToParent(window, event);
+}

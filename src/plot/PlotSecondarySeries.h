@@ -1,0 +1,29 @@
+#pragma once
+#include "plot/PlotLayer.h"
+
+#include <wx/gdicmn.h>
+
+// A data series on the secondary (right-hand) scale, used for pressure over flow or volume.
+// It always draws and keys in the third row; it has no titles of its own.
+class PlotSecondarySeries : public PlotLayer {
+public:
+    PlotSecondarySeries(const wxString& name = wxEmptyString, int flags = 0);
+
+    void Draw(wxDC& dc, PlotWindow& window) override;
+
+    virtual void RestartPoints() = 0;
+    virtual bool NextPoint(double& x, double& y) = 0;
+    virtual bool PointAt(double& x, double& y, double& z, int index) = 0;
+    virtual int PointCount() = 0;
+
+    wxPoint GetMarkPosition() const { return m_markPosition; }
+    int GetFlags() const { return m_flags; }
+
+private:
+    void Measure(wxDC& dc, PlotWindow& window);
+
+    int m_flags;
+    wxPoint m_markPosition{0, 0};
+
+    wxDECLARE_ABSTRACT_CLASS(PlotSecondarySeries);
+};

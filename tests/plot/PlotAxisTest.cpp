@@ -1,0 +1,217 @@
+#include "plot/AxisTicks.h"
+#include "plot/PlotSecondaryAxis.h"
+#include "plot/PlotSecondaryVectorSeries.h"
+#include "plot/PlotTestFixture.h"
+#include "plot/PlotTimeAxis.h"
+#include "plot/PlotValueAxis.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct StepCase {
+    const char* name;
+    double scale;
+    int digits;
+    double step;
+    const char* valueLabel; // label of the tick at 3 steps on a value axis
+};
+
+class AxisStep : public ::testing::TestWithParam<StepCase> {};
+
+TEST_P(AxisStep, IsThePowerOfFiveAsComputedAndLabelsFollowIt) {
+    const StepCase& c = GetParam();
+    AxisTicks ticks(c.scale, 0.0, 400);
+    ASSERT_TRUE(ticks.IsValid());
+    EXPECT_EQ(ticks.Digits(), c.digits);
+    EXPECT_DOUBLE_EQ(ticks.Step(), c.step);
+    EXPECT_EQ(PlotValueAxis::TickLabel(3 * ticks.Step(), ticks.Digits()), c.valueLabel);
+}
+
+INSTANTIATE_TEST_SUITE_P(Plot, AxisStep,
+                         ::testing::Values(StepCase{"Scale1", 1, 3, 124.99999983721237, "375"},
+                                           StepCase{"Scale10", 10, 1, 4.999999997829498, "15"},
+                                           StepCase{"Scale100", 100, 0, 1.0, "3.0"},
+                                           StepCase{"Scale200", 200, -1, 0.2000000000868201, "0.6"},
+                                           StepCase{"ScaleHalf", 0.5, 3, 124.99999983721237, "375"},
+                                           StepCase{"Scale40", 40, 0, 1.0, "3.0"}),
+                         [](const ::testing::TestParamInfo<StepCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(PlotAxisTicks, FirstTickLiesJustBelowTheVisibleRange) {
+    AxisTicks ticks(10, 100, 400); // visible 60 .. 140, step 5
+    EXPECT_NEAR(ticks.First(), 60.0, 1e-6);
+    int count = 0;
+    double last = 0;
+    ticks.ForEach(140, [&](double n) {
+        ++count;
+        last = n;
+    });
+    // The step is a hair below 5, so the 17th tick still lies below the limit.
+    EXPECT_EQ(count, 17);
+    EXPECT_NEAR(last, 140.0, 1e-6);
+}
+
+TEST(PlotAxisTicks, UnusableScalesGiveNoTicks) {
+    for (double scale : {0.0, -2.0, std::numeric_limits<double>::infinity(),
+                         std::numeric_limits<double>::quiet_NaN()}) {
+        AxisTicks ticks(scale, 0, 400);
+        EXPECT_FALSE(ticks.IsValid()) << scale;
+        int count = 0;
+        ticks.ForEach(1e9, [&](double) { ++count; });
+        EXPECT_EQ(count, 0);
+    }
+}
+
+struct ElapsedCase {
+    double seconds;
+    const char* text;
+};
+
+TEST(PlotTimeLabels, ElapsedTimeIsATimeOfDayFromMidnight) {
+    const ElapsedCase cases[] = {{75, "01:15"},     {3725, "01:02:05"}, {-5, "23:59:55"},
+                                 {0.2, "00:00"},    {59.9, "00:59"},    {86400, "00:00"},
+                                 {3600, "01:00:00"}};
+    for (const ElapsedCase& c : cases) {
+        EXPECT_EQ(PlotTimeAxis::ElapsedText(c.seconds), c.text) << c.seconds;
+    }
+}
+
+TEST(PlotTimeLabels, AbsoluteTimeIsLocalClockTimeAndDate) {
+    wxDateTime start(3, wxDateTime::Mar, 2011, 14, 0, 0); // local time
+    EXPECT_EQ(PlotTimeAxis::ClockText(start, 300), "14:05:00");
+    EXPECT_EQ(PlotTimeAxis::DateText(start, 300), "03\\03\\11");
+    EXPECT_EQ(PlotTimeAxis::ClockText(start, 36000), "00:00:00");
+    EXPECT_EQ(PlotTimeAxis::DateText(start, 36000), "04\\03\\11");
+}
+
+class AxisDrawing : public PlotFixture {
+protected:
+    void SetUpView(double scaleX, double scaleY) {
+        plot->scaleX = scaleX;
+        plot->scaleY = scaleY;
+        plot->centerX = 0;
+        plot->centerY = 0;
+        plot->bottomMargin = 35;
+    }
+};
+
+TEST_F(AxisDrawing, InvalidStartTimeFallsBackToElapsedTimeAndMargin35) {
+    SetUpView(1, 1);
+    plot->absoluteTime = true;
+    plot->bottomMargin = 45;
+    PlotTimeAxis axis("", 2, true, false);
+    plot->AppendLayer(&axis);
+    wxImage image = Paint();
+    EXPECT_EQ(plot->bottomMargin, 35);
+    // The axis line runs 35 pixels above the bottom, from 50 pixels from the left.
+    EXPECT_TRUE(IsInked(image, 60, 400 - 35));
+    EXPECT_TRUE(IsInked(image, 795, 400 - 35));
+    EXPECT_FALSE(IsInked(image, 45, 400 - 35));
+    EXPECT_FALSE(IsInked(image, 300, 400 - 45));
+}
+
+TEST_F(AxisDrawing, ValidStartTimeKeepsTheMarginAndAddsADateLine) {
+    SetUpView(1, 1);
+    plot->absoluteTime = true;
+    plot->bottomMargin = 45;
+    plot->startTime = wxDateTime(3, wxDateTime::Mar, 2011, 14, 0, 0);
+    PlotTimeAxis axis("", 2, true, false);
+    plot->AppendLayer(&axis);
+    wxImage image = Paint();
+    EXPECT_EQ(plot->bottomMargin, 45);
+    int y0 = 400 - 45;
+    // Tick at n = 0 sits at the centre: time text below the line, date text below that.
+    EXPECT_TRUE(AnyInked(image, 385, y0 + 5, 30, 9));
+    EXPECT_TRUE(AnyInked(image, 385, y0 + 15, 30, 9));
+}
+
+TEST_F(AxisDrawing, CrowdedTimeLabelsAreSkippedButTheirTicksAreNot) {
+    SetUpView(0.25, 1); // a tick every 125 s = 31 pixels
+    plot->centerX = 1600;
+    PlotTimeAxis axis("", 2, true, false);
+    plot->AppendLayer(&axis);
+    wxImage image = Paint();
+    wxBitmap probe(10, 10);
+    wxMemoryDC dc(probe);
+    dc.SetFont(axis.GetFont());
+    wxCoord tw = 0, th = 0;
+    dc.GetTextExtent("25:00", &tw, &th);
+    ASSERT_GT(tw, 31 - 10) << "labels must crowd for this test";
+    ASSERT_LT(tw, 40);
+    int y0 = 400 - 35;
+    // The first visible tick (n = 250) is labelled, then every other one: n = 1500 at x 375
+    // has a label, n = 1625 at x 406 has none, n = 1750 at x 437 has one.
+    for (int x : {375, 406, 437}) {
+        EXPECT_TRUE(IsInked(image, x, y0 + 3)) << x;
+    }
+    EXPECT_TRUE(AnyInked(image, 373, y0 + 6, 5, th));
+    EXPECT_FALSE(AnyInked(image, 404, y0 + 6, 5, th));
+    EXPECT_TRUE(AnyInked(image, 435, y0 + 6, 5, th));
+}
+
+TEST_F(AxisDrawing, ReservedRightAndSecondarySeriesKeepTheLast50PixelsFree) {
+    SetUpView(1, 1);
+    PlotTimeAxis axis("", 2, true, true);
+    PlotSecondaryVectorSeries pressure;
+    plot->AppendLayer(&axis);
+    wxImage free = Paint();
+    EXPECT_TRUE(IsInked(free, 795, 365)); // the line reaches the edge
+    // The step is a hair below 125 s, so ticks fall one pixel left of 125 and 375.
+    EXPECT_FALSE(IsInked(free, 774, 368)); // tick at n = 375 is not drawn
+    EXPECT_TRUE(IsInked(free, 524, 368));  // tick at n = 125
+    plot->AppendLayer(&pressure);
+    wxImage shortened = Paint();
+    EXPECT_TRUE(IsInked(shortened, 745, 365));
+    EXPECT_FALSE(IsInked(shortened, 760, 365));
+}
+
+TEST_F(AxisDrawing, GridLinesSwitchThePenToDotsAndBack) {
+    SetUpView(1, 0.5);
+    PlotValueAxis axis("Flux (Litru/min)", 2, false, true);
+    plot->AppendLayer(&axis);
+    wxImage image = Paint();
+    // Tick at n = 125 lies at y 200 - 62; its dotted grid line ends 50 pixels before the right.
+    int y = 200 - 62;
+    int inked = 0;
+    for (int x = 100; x < 700; ++x) {
+        inked += IsInked(image, x, y) ? 1 : 0;
+    }
+    EXPECT_GT(inked, 100);
+    EXPECT_LT(inked, 500); // dotted, not solid
+    EXPECT_FALSE(AnyInked(image, 752, y, 48, 1));
+    EXPECT_EQ(axis.GetPen().GetStyle(), wxPENSTYLE_SOLID);
+    // The axis line itself stays solid.
+    EXPECT_TRUE(IsInked(image, 50, 100) && IsInked(image, 50, 101) && IsInked(image, 50, 102));
+}
+
+TEST_F(AxisDrawing, ValueAxisKeyLabelsSitOnTheirRows) {
+    SetUpView(1, 1);
+    PlotValueAxis axis("Flux (Litru/min)", 2, true, false);
+    EXPECT_EQ(axis.keyLabel, "Flux");
+    axis.topKeyLabel = "Tinta";
+    plot->AppendLayer(&axis);
+    wxImage image = Paint();
+    EXPECT_TRUE(AnyInked(image, 80, 4, 40, 12));
+    EXPECT_TRUE(AnyInked(image, 80, 16, 40, 12));
+    // The rotated title runs vertically 48 pixels left of the line (x 2 .. 2 + height).
+    EXPECT_TRUE(AnyInked(image, 2, 170, 16, 60));
+}
+
+TEST_F(AxisDrawing, SecondaryAxisIsAlwaysGreyAndLabelsTheThirdKeyRow) {
+    SetUpView(1, 1);
+    plot->scaleY2 = 1;
+    plot->centerY2 = 0;
+    PlotSecondaryAxis axis("Presiune (bar)", 5, true);
+    axis.SetPen(*wxRED_PEN);
+    plot->AppendLayer(&axis);
+    wxImage image = Paint();
+    int x0 = 800 - 50;
+    EXPECT_TRUE(IsInked(image, x0, 50));
+    EXPECT_EQ(image.GetRed(x0, 50), image.GetGreen(x0, 50));
+    EXPECT_TRUE(AnyInked(image, 80, 29, 50, 12));    // "Presiune" on the row at 35
+    EXPECT_TRUE(AnyInked(image, 780, 150, 15, 100)); // title down the right edge
+}
+
+} // namespace
