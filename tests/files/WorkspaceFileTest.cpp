@@ -1,11 +1,14 @@
 #include "files/WorkspaceFile.h"
 #include "files/CommaLocale.h"
 #include "files/CsvExport.h"
+#include "files/FileSizeLimit.h"
 #include "files/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <vector>
@@ -184,6 +187,30 @@ TEST(WorkspaceRoundTrip, WrittenFileReadsBackEveryStoredField) {
 
     EXPECT_EQ(result.records[2].GetSampleCount(), 0);
     EXPECT_EQ(result.records[2].GetTitle(), "3");
+}
+
+TEST(WorkspaceWrite, FailedWriteIsReportedAndKeepsTheOldFile) {
+    TempFolder folder;
+    const std::string path = folder.File("kept.vrx");
+    TempFolder::WriteAll(path, kWorkedExample);
+    Storage big = WorkedExampleRecord();
+    for (int i = 0; i < 5000; ++i) {
+        big.AddSample(static_cast<float>(i), 1.0f, 2.0f, 3.0f);
+    }
+    wxString error;
+    bool written = true;
+    {
+        FileSizeLimit limit(4096);
+        written = WorkspaceFile::Write(wxString::FromUTF8(path), {big}, 0, error);
+    }
+    EXPECT_FALSE(written);
+    EXPECT_NE(Utf8(error).find(path), std::string::npos) << Utf8(error);
+    EXPECT_EQ(TempFolder::ReadAll(path), kWorkedExample);
+    const WorkspaceReadResult result = WorkspaceFile::Read(wxString::FromUTF8(path));
+    EXPECT_TRUE(result.ok);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 TEST(WorkspaceRoundTrip, LongTextsAndLineBreaksInOneLineFields) {
