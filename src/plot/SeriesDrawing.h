@@ -4,6 +4,7 @@
 
 #include <wx/dc.h>
 
+#include <algorithm>
 #include <cmath>
 
 // Drawing steps shared by the primary and the secondary series families; S provides
@@ -16,23 +17,38 @@ template <class S> void DrawPoints(wxDC& dc, S& series, PlotWindow& window, bool
     bool wide = series.GetPen().GetWidth() > 1;
     bool first = true;
     int lastX = 0, lastY = 0;
+    // Consecutive samples in one pixel column join along that column only, so their lines
+    // together cover exactly the span from the lowest to the highest of them: one line.
+    int columnTop = 0, columnBottom = 0;
     double x = 0.0, y = 0.0;
     while (series.NextPoint(x, y)) {
         int px = window.DeviceX(x);
         int py = secondary ? window.DeviceY2(y) : window.DeviceY(y);
-        if (continuous) {
-            // A repeat of the previous pixel adds nothing to the line already drawn there.
-            if (first || px != lastX || py != lastY) {
-                dc.DrawLine(first ? px : lastX, first ? py : lastY, px, py);
+        if (!continuous) {
+            if (wide) {
+                dc.DrawLine(px, py, px, py);
+            } else {
+                dc.DrawPoint(px, py);
             }
-        } else if (wide) {
+        } else if (first) {
             dc.DrawLine(px, py, px, py);
+            columnTop = columnBottom = py;
+        } else if (px == lastX) {
+            columnTop = std::min(columnTop, py);
+            columnBottom = std::max(columnBottom, py);
         } else {
-            dc.DrawPoint(px, py);
+            if (columnTop != columnBottom) {
+                dc.DrawLine(lastX, columnTop, lastX, columnBottom);
+            }
+            dc.DrawLine(lastX, lastY, px, py);
+            columnTop = columnBottom = py;
         }
         first = false;
         lastX = px;
         lastY = py;
+    }
+    if (continuous && columnTop != columnBottom) {
+        dc.DrawLine(lastX, columnTop, lastX, columnBottom);
     }
 }
 

@@ -102,6 +102,33 @@ TEST_F(SeriesDrawing, ContinuousDrawsEveryPointIncludingTheLast) {
     EXPECT_FALSE(IsInked(image, BitmapX(25), BitmapY(0)));
 }
 
+TEST_F(SeriesDrawing, DenseSamplesCoverTheirWholeSpanInEachColumn) {
+    SetUpView();
+    series.SetContinuous(true);
+    series.SetPen(wxPen(*wxBLACK, 1));
+    std::vector<float> xs, ys;
+    // 200 samples within one pixel column (x 0 .. 0.099), swinging between -3 and 4, then one
+    // sample further right at y 0.
+    for (int i = 0; i < 200; ++i) {
+        xs.push_back(i * 0.0005f);
+        ys.push_back(i % 2 == 0 ? -3.0f + i * 0.001f : 4.0f - i * 0.001f);
+    }
+    xs.push_back(3.0f);
+    ys.push_back(0.0f);
+    series.SetData(xs, ys, 0);
+    plot->AppendLayer(&series);
+    wxImage image = Paint();
+    int column = BitmapX(0);
+    for (int y = BitmapY(3.9); y <= BitmapY(-2.9); ++y) {
+        EXPECT_TRUE(IsInked(image, column, y)) << y;
+    }
+    EXPECT_FALSE(IsInked(image, column, BitmapY(4.0) - 3));
+    EXPECT_FALSE(IsInked(image, column, BitmapY(-3.0) + 3));
+    // The line leaves the column from the last sample of the run (y about 3.8) to (3, 0).
+    EXPECT_TRUE(IsInked(image, BitmapX(1.5), BitmapY(1.9)));
+    EXPECT_TRUE(IsInked(image, BitmapX(3), BitmapY(0)));
+}
+
 TEST_F(SeriesDrawing, SinglePointInContinuousModeIsADotAtItsPlace) {
     SetUpView();
     series.SetContinuous(true);
