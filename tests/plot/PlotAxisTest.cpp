@@ -214,4 +214,35 @@ TEST_F(AxisDrawing, SecondaryAxisIsAlwaysGreyAndLabelsTheThirdKeyRow) {
     EXPECT_TRUE(AnyInked(image, 780, 150, 15, 100)); // title down the right edge
 }
 
+struct AlignCase {
+    int align;
+    int timeLineY;      // bitmap row of the time axis line
+    int valueLineX;     // bitmap column of the primary vertical axis line
+    int secondaryLineX; // bitmap column of the secondary axis line
+};
+
+TEST_F(AxisDrawing, EveryAlignPutsTheLineInItsPlace) {
+    // 800 x 400 plot, margin 35, data (10, 20) at the centre.
+    const AlignCase cases[] = {
+        {0, 10, 780, 780}, {1, 220, 390, 390}, {2, 365, 50, 40}, {4, 399, 0, 0}, {5, 0, 799, 750}};
+    for (const AlignCase& c : cases) {
+        SetUpView(1, 1);
+        plot->centerX = 10;
+        plot->centerY = 20;
+        PlotTimeAxis time("", c.align, true, false);
+        PlotValueAxis value("", c.align, true, false);
+        PlotSecondaryAxis secondary("", c.align, true);
+        for (PlotLayer* axis : {static_cast<PlotLayer*>(&time), static_cast<PlotLayer*>(&value),
+                                static_cast<PlotLayer*>(&secondary)}) {
+            plot->AppendLayer(axis);
+            wxImage image = Paint();
+            plot->RemoveLayer(0);
+            int x = axis == &time ? 300 : axis == &value ? c.valueLineX : c.secondaryLineX;
+            int y = axis == &time ? c.timeLineY : 100;
+            EXPECT_TRUE(IsInked(image, x, y))
+                << "align " << c.align << " axis " << axis->GetClassInfo()->GetClassName();
+        }
+    }
+}
+
 } // namespace

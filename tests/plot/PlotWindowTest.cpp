@@ -336,3 +336,34 @@ TEST_F(PlotNavigation, PaintingTheWindowDrawsTheLayersAndMeasures) {
 }
 
 } // namespace
+
+namespace {
+
+int CountPixels(const wxImage& image, const wxColour& colour) {
+    int count = 0;
+    for (int y = 0; y < image.GetHeight(); ++y) {
+        for (int x = 0; x < image.GetWidth(); ++x) {
+            count += image.GetRed(x, y) == colour.Red() && image.GetGreen(x, y) == colour.Green() &&
+                             image.GetBlue(x, y) == colour.Blue()
+                         ? 1
+                         : 0;
+        }
+    }
+    return count;
+}
+
+TEST_F(PlotNavigation, SnapshotHoldsTheWholeWindowAsShown) {
+    AddFlowAndPressure();
+    flow.SetContinuous(true);
+    flow.SetPen(wxPen(*wxBLUE, 5));
+    plot->Fit();
+    plot->Update();
+    PumpEvents(100);
+    wxBitmap shot = plot->Snapshot();
+    EXPECT_EQ(shot.GetSize(), plot->GetSize());
+    wxImage image = shot.ConvertToImage();
+    EXPECT_GT(CountPixels(image, *wxBLUE), 500);
+    EXPECT_GT(CountPixels(image, *wxWHITE), image.GetWidth() * image.GetHeight() / 2);
+}
+
+} // namespace
