@@ -2,6 +2,7 @@
 #include "plot/PlotEvents.h"
 #include "plot/PlotSecondaryVectorSeries.h"
 #include "plot/PlotTestFixture.h"
+#include "plot/PlotTextBox.h"
 #include "plot/PlotTimeAxis.h"
 #include "plot/PlotVectorSeries.h"
 
@@ -364,6 +365,28 @@ TEST_F(PlotNavigation, SnapshotHoldsTheWholeWindowAsShown) {
     wxImage image = shot.ConvertToImage();
     EXPECT_GT(CountPixels(image, *wxBLUE), 500);
     EXPECT_GT(CountPixels(image, *wxWHITE), image.GetWidth() * image.GetHeight() / 2);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PlotNavigation, ResizingRepaintsAtTheNewSizeAndTheBoxKeepsItsProportion) {
+    PlotTextBox note(200, 20, 40, 40, *wxTRANSPARENT_BRUSH);
+    note.SetText("nota");
+    int reports = 0;
+    frame->Bind(EVT_PLOT_TEXTBOX, [&](wxCommandEvent&) { ++reports; });
+    plot->AppendLayer(&note);
+    plot->Update();
+    ASSERT_TRUE(WaitFor([&] { return reports > 0; }));
+    note.SetTextBoxPosition(*plot, 100, 40);
+    int width = plot->scrX;
+    frame->SetClientSize(frame->GetClientSize().x - 200, frame->GetClientSize().y);
+    ASSERT_TRUE(WaitFor([&] { return plot->scrX != width; }));
+    EXPECT_EQ(plot->scrX, plot->GetClientSize().x);
+    EXPECT_EQ(note.GetTextBoxX(), 100 * plot->scrX / width);
+    EXPECT_EQ(note.GetTextBoxY(), 40);
+    plot->RemoveLayer(0);
 }
 
 } // namespace
