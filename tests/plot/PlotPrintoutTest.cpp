@@ -2,8 +2,11 @@
 #include "plot/PlotTestFixture.h"
 #include "plot/PlotVectorSeries.h"
 
+#include "support/GuiTestSupport.h"
+
 #include <gtest/gtest.h>
 #include <wx/dcmemory.h>
+#include <wx/print.h>
 
 #include <string>
 #include <vector>
@@ -188,6 +191,60 @@ TEST(PlotPrintoutPages, EveryJobHasExactlyOnePage) {
     for (auto [page, exists] : {std::pair<int, bool>{0, false}, {1, true}, {2, true}, {3, false}}) {
         EXPECT_EQ(printout.HasPage(page), exists) << page;
     }
+}
+
+} // namespace
+
+namespace {
+
+// Notes how the context was set up when the layers drew.
+class ProbeLayer : public PlotLayer {
+public:
+    bool HasBoundingBox() override { return false; }
+    void Draw(wxDC& dc, PlotWindow&) override {
+        ++draws;
+        dc.GetUserScale(&scaleX, &scaleY);
+        origin = dc.GetDeviceOrigin();
+        size = dc.GetSize();
+    }
+    int draws = 0;
+    double scaleX = 0, scaleY = 0;
+    wxPoint origin;
+    wxSize size;
+};
+
+// The toolkit's own preview drives the printout: one page, the plot fills its width about
+// its centre.
+TEST_F(PlotPrintout, PreviewOfAnA4PageDrawsThePlotAcrossThePageWidth) {
+    // Hidden, so that only the preview draws the layers and the plot keeps its sizes.
+    frame->Hide();
+    PumpEvents(20);
+    ProbeLayer probe;
+    plot->AppendLayer(&probe);
+    SizePlot();
+    wxPrintData printData;
+    printData.SetPaperId(wxPAPER_A4);
+    wxPrintDialogData dialogData(printData);
+    auto* preview = new wxPrintPreview(new MyPrintout("Primul", plot),
+                                       new MyPrintout("Al doilea", plot), &dialogData);
+    if (!preview->IsOk()) {
+        delete preview;
+        GTEST_SKIP() << "no print preview on this machine";
+    }
+    EXPECT_EQ(preview->GetMinPage(), 1);
+    EXPECT_EQ(preview->GetMaxPage(), 1);
+    auto* window = new wxPreviewFrame(preview, frame, "Tiparire previzualizare", wxPoint(100, 100),
+                                      wxSize(600, 650));
+    window->Initialize();
+    window->Show();
+    ASSERT_TRUE(WaitFor([&] { return probe.draws > 0; }));
+    window->Close(true);
+    PumpEvents(20);
+    ASSERT_GT(probe.size.x, 0);
+    EXPECT_FLOAT_EQ(probe.scaleX, static_cast<float>(probe.size.x) / 800.0f);
+    EXPECT_FLOAT_EQ(probe.scaleY, static_cast<float>(probe.size.x) / 800.0f);
+    EXPECT_EQ(probe.origin, wxPoint(probe.size.x / 2, probe.size.y / 2));
+    EXPECT_GT(probe.size.y, probe.size.x); // a portrait A4 page
 }
 
 } // namespace
