@@ -10,7 +10,6 @@ class PlotWindow;
 
 // Anything drawn on the plot: an axis, a data series or a floating box. Layers are owned by
 // whoever creates them; the plot window only keeps pointers to them.
-
 class PlotLayer : public wxObject {
 public:
     enum Kind { KindAxis = 1, KindPrimarySeries = 2, KindSecondarySeries = 3, KindInfoBox = 4 };

@@ -11,6 +11,15 @@
 // RestartPoints, NextPoint, PointAt and PointCount.
 namespace SeriesDrawing {
 
+// A dot of the pen's width, or a single pixel for the thinnest pen.
+inline void DrawDot(wxDC& dc, int px, int py, bool wide) {
+    if (wide) {
+        dc.DrawLine(px, py, px, py);
+    } else {
+        dc.DrawPoint(px, py);
+    }
+}
+
 // Draws every point of the series: joined by lines, or as dots of the pen's width.
 template <class S> void DrawPoints(wxDC& dc, S& series, PlotWindow& window, bool secondary) {
     bool continuous = series.IsContinuous();
@@ -25,10 +34,9 @@ template <class S> void DrawPoints(wxDC& dc, S& series, PlotWindow& window, bool
         int px = window.DeviceX(x);
         int py = secondary ? window.DeviceY2(y) : window.DeviceY(y);
         if (!continuous) {
-            if (wide) {
-                dc.DrawLine(px, py, px, py);
-            } else {
-                dc.DrawPoint(px, py);
+            bool sameDotAgain = !first && px == lastX && py == lastY;
+            if (!sameDotAgain) {
+                DrawDot(dc, px, py, wide);
             }
         } else if (first) {
             dc.DrawLine(px, py, px, py);
