@@ -3,9 +3,21 @@
 #include "app/AppSettings.h"
 #include "app/ConfigFile.h"
 #include "device/LoggerUsb.h"
+#include "files/CsvExport.h"
+#include "files/WorkspaceFile.h"
 #include "mainframe/CommandIds.h"
 #include "mainframe/Units.h"
+#include "plot/FilterDialog.h"
+#include "plot/MyPrintout.h"
+#include "plot/PenDialog.h"
 #include "plot/PlotEvents.h"
+#include "plot/PlotReadoutBox.h"
+#include "plot/PlotSecondaryAxis.h"
+#include "plot/PlotSecondaryVectorSeries.h"
+#include "plot/PlotTextBox.h"
+#include "plot/PlotTimeAxis.h"
+#include "plot/PlotValueAxis.h"
+#include "plot/PlotVectorSeries.h"
 #include "plot/PlotWindow.h"
 #include "widgets/CaptionButton.h"
 #include "widgets/LcdClock.h"
@@ -15,112 +27,84 @@
 
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
+#include <wx/colordlg.h>
+#include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/gauge.h>
+#include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/panel.h>
+#include <wx/print.h>
 #include <wx/sizer.h>
 #include <wx/splash.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/stdpaths.h>
+#include <wx/textdlg.h>
 
 namespace {
 const wxColour kPanelColour(236, 233, 216);
 const double kVersion = 4.8;
 
-// GTK's default font is larger than the Windows dialog font these buttons were laid out for:
-// the small system font keeps their captions within the buttons.
+// GTK's default font is larger than the Windows dialog font these buttons were
+// laid out for: the small system font keeps their captions within the buttons.
 void UseCaptionFont(CaptionButton* button) {
     button->SetFont(*wxSMALL_FONT);
 }
 } // namespace
 
-wxBEGIN_EVENT_TABLE(MainFrame, wxFrame) EVT_MENU(ID_EXIT, MainFrame::OnExit) EVT_MENU(
-    ID_OPEN_WORKSPACE, MainFrame::OnOpen) EVT_BUTTON(ID_OPEN_BUTTON,
-                                                     MainFrame::OnOpen) EVT_MENU(ID_SAVE_WORKSPACE,
-                                                                                 MainFrame::OnSave)
-    EVT_BUTTON(ID_SAVE_WORKSPACE, MainFrame::OnSave) EVT_MENU(
-        ID_SAVE_WORKSPACE_AS,
-        MainFrame::OnSaveAs) EVT_MENU(ID_PRINT,
-                                      MainFrame::OnPrint) EVT_MENU(ID_PRINT_PREVIEW,
-                                                                   MainFrame::OnPrintPreview)
-        EVT_BUTTON(ID_PRINT_BUTTON, MainFrame::OnPrintPreview) EVT_BUTTON(
-            ID_CAPTURE,
-            MainFrame::
-                OnCapture) EVT_MENU_RANGE(ID_COLOUR_FLOW, ID_COLOUR_PRESSURE,
-                                          MainFrame::
-                                              OnSeriesColour) EVT_MENU_RANGE(ID_WIDTH_FLOW,
-                                                                             ID_WIDTH_PRESSURE,
-                                                                             MainFrame::
-                                                                                 OnSeriesWidth)
-            EVT_MENU_RANGE(ID_FLOW_UNIT_LPM, ID_FLOW_UNIT_GPM, MainFrame::OnFlowUnit) EVT_MENU(
-                ID_ABSOLUTE_TIME, MainFrame::OnAbsoluteTime) EVT_MENU(ID_EXPORT_CSV,
-                                                                      MainFrame::OnExportCsv)
-                EVT_MENU(ID_FILTER_SETTINGS, MainFrame::OnFilterSettings) EVT_MENU(
-                    ID_SHOW_TIPS,
-                    MainFrame::OnShowTips) EVT_BUTTON(ID_FLOW_GRAPH,
-                                                      MainFrame::
-                                                          OnFlowGraph) EVT_BUTTON(ID_VOLUME_GRAPH,
-                                                                                  MainFrame::
-                                                                                      OnVolumeGraph)
-                    EVT_BUTTON(ID_PRESSURE_GRAPH, MainFrame::OnPressureGraph) EVT_BUTTON(
-                        ID_ZOOM_IN,
-                        MainFrame::OnZoomIn) EVT_BUTTON(ID_ZOOM_OUT,
-                                                        MainFrame::
-                                                            OnZoomOut) EVT_BUTTON(ID_MEASURE_FLOW,
-                                                                                  MainFrame::
-                                                                                      OnMeasureFlow)
-                        EVT_BUTTON(ID_MEASURE_PRESSURE, MainFrame::OnMeasurePressure) EVT_BUTTON(
-                            ID_GRID,
-                            MainFrame::OnGrid) EVT_BUTTON(ID_SAMPLES,
-                                                          MainFrame::
-                                                              OnSamples) EVT_BUTTON(ID_FILTER,
-                                                                                    MainFrame::
-                                                                                        OnFilter)
-                            EVT_BUTTON(ID_LIVE_START, MainFrame::OnLiveStart) EVT_BUTTON(
-                                ID_LIVE_STOP,
-                                MainFrame::OnLiveStop) EVT_BUTTON(ID_DEVICE_SETTINGS,
-                                                                  MainFrame::OnDeviceSettings)
-                                EVT_BUTTON(ID_CLEAR_MEMORY, MainFrame::OnClearMemory) EVT_BUTTON(
-                                    ID_DOWNLOAD,
-                                    MainFrame::
-                                        OnDownload) EVT_BUTTON(ID_DELETE,
-                                                               MainFrame::
-                                                                   OnDelete) EVT_BUTTON(ID_TITLE,
-                                                                                        MainFrame::
-                                                                                            OnTitle)
-                                    EVT_BUTTON(ID_INFORMATION, MainFrame::OnInformation) EVT_BUTTON(
-                                        ID_TEXT_BOX,
-                                        MainFrame::OnTextBox) EVT_BUTTON(ID_FLOW_TARGET,
-                                                                         MainFrame::OnFlowTarget)
-                                        EVT_LIST_ITEM_SELECTED(ID_RECORD_LIST,
-                                                               MainFrame::OnListSelected)
-                                            EVT_LIST_ITEM_DESELECTED(ID_RECORD_LIST,
-                                                                     MainFrame::OnListDeselected)
-                                                EVT_LIST_ITEM_ACTIVATED(ID_RECORD_LIST,
-                                                                        MainFrame::OnListActivated)
-                                                    EVT_TIMER(ID_STATUS_TIMER,
-                                                              MainFrame::OnStatusTimer)
-                                                        EVT_TIMER(ID_LIVE_TIMER,
-                                                                  MainFrame::OnLiveTimer)
-                                                            EVT_COMMAND(wxID_ANY, EVT_PLOT_TEXTBOX,
-                                                                        MainFrame::OnPlotTextBox)
-                                                                EVT_COMMAND(
-                                                                    wxID_ANY, EVT_PLOT_MEASURE,
-                                                                    MainFrame::OnPlotMeasure)
-                                                                    EVT_COMMAND(
-                                                                        wxID_ANY,
-                                                                        EVT_TIPS_AT_STARTUP,
-                                                                        MainFrame::OnTipsAtStartup)
-                                                                        wxEND_EVENT_TABLE()
+// clang-format off
+wxBEGIN_EVENT_TABLE(MainFrame, wxFrame)
+    EVT_MENU(ID_EXIT, MainFrame::OnExit)
+    EVT_MENU(ID_OPEN_WORKSPACE, MainFrame::OnOpen)
+    EVT_BUTTON(ID_OPEN_BUTTON, MainFrame::OnOpen)
+    EVT_MENU(ID_SAVE_WORKSPACE, MainFrame::OnSave)
+    EVT_BUTTON(ID_SAVE_WORKSPACE, MainFrame::OnSave)
+    EVT_MENU(ID_SAVE_WORKSPACE_AS, MainFrame::OnSaveAs)
+    EVT_MENU(ID_PRINT, MainFrame::OnPrint)
+    EVT_MENU(ID_PRINT_PREVIEW, MainFrame::OnPrintPreview)
+    EVT_BUTTON(ID_PRINT_BUTTON, MainFrame::OnPrintPreview)
+    EVT_BUTTON(ID_CAPTURE, MainFrame::OnCapture)
+    EVT_MENU_RANGE(ID_COLOUR_FLOW, ID_COLOUR_PRESSURE, MainFrame::OnSeriesColour)
+    EVT_MENU_RANGE(ID_WIDTH_FLOW, ID_WIDTH_PRESSURE, MainFrame::OnSeriesWidth)
+    EVT_MENU_RANGE(ID_FLOW_UNIT_LPM, ID_FLOW_UNIT_GPM, MainFrame::OnFlowUnit)
+    EVT_MENU(ID_ABSOLUTE_TIME, MainFrame::OnAbsoluteTime)
+    EVT_MENU(ID_EXPORT_CSV, MainFrame::OnExportCsv)
+    EVT_MENU(ID_FILTER_SETTINGS, MainFrame::OnFilterSettings)
+    EVT_MENU(ID_SHOW_TIPS, MainFrame::OnShowTips)
+    EVT_BUTTON(ID_FLOW_GRAPH, MainFrame::OnFlowGraph)
+    EVT_BUTTON(ID_VOLUME_GRAPH, MainFrame::OnVolumeGraph)
+    EVT_BUTTON(ID_PRESSURE_GRAPH, MainFrame::OnPressureGraph)
+    EVT_BUTTON(ID_ZOOM_IN, MainFrame::OnZoomIn)
+    EVT_BUTTON(ID_ZOOM_OUT, MainFrame::OnZoomOut)
+    EVT_BUTTON(ID_MEASURE_FLOW, MainFrame::OnMeasureFlow)
+    EVT_BUTTON(ID_MEASURE_PRESSURE, MainFrame::OnMeasurePressure)
+    EVT_BUTTON(ID_GRID, MainFrame::OnGrid)
+    EVT_BUTTON(ID_SAMPLES, MainFrame::OnSamples)
+    EVT_BUTTON(ID_FILTER, MainFrame::OnFilter)
+    EVT_BUTTON(ID_LIVE_START, MainFrame::OnLiveStart)
+    EVT_BUTTON(ID_LIVE_STOP, MainFrame::OnLiveStop)
+    EVT_BUTTON(ID_DEVICE_SETTINGS, MainFrame::OnDeviceSettings)
+    EVT_BUTTON(ID_CLEAR_MEMORY, MainFrame::OnClearMemory)
+    EVT_BUTTON(ID_DOWNLOAD, MainFrame::OnDownload)
+    EVT_BUTTON(ID_DELETE, MainFrame::OnDelete)
+    EVT_BUTTON(ID_TITLE, MainFrame::OnTitle)
+    EVT_BUTTON(ID_INFORMATION, MainFrame::OnInformation)
+    EVT_BUTTON(ID_TEXT_BOX, MainFrame::OnTextBox)
+    EVT_BUTTON(ID_FLOW_TARGET, MainFrame::OnFlowTarget)
+    EVT_LIST_ITEM_SELECTED(ID_RECORD_LIST, MainFrame::OnListSelected)
+    EVT_LIST_ITEM_DESELECTED(ID_RECORD_LIST, MainFrame::OnListDeselected)
+    EVT_LIST_ITEM_ACTIVATED(ID_RECORD_LIST, MainFrame::OnListActivated)
+    EVT_TIMER(ID_STATUS_TIMER, MainFrame::OnStatusTimer)
+    EVT_TIMER(ID_LIVE_TIMER, MainFrame::OnLiveTimer)
+    EVT_COMMAND(wxID_ANY, EVT_PLOT_TEXTBOX, MainFrame::OnPlotTextBox)
+    EVT_COMMAND(wxID_ANY, EVT_PLOT_MEASURE, MainFrame::OnPlotMeasure)
+    EVT_COMMAND(wxID_ANY, EVT_TIPS_AT_STARTUP, MainFrame::OnTipsAtStartup)
+wxEND_EVENT_TABLE()
+    // clang-format on
 
-                                                                            MainFrame::MainFrame(
-                                                                                const wxString&
-                                                                                    title,
-                                                                                const wxPoint& pos,
-                                                                                const wxSize& size)
+    MainFrame::MainFrame(const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(nullptr, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE, "frame") {
     Bind(wxEVT_CLOSE_WINDOW, &MainFrame::OnClose, this);
     LoadSettings();
@@ -139,6 +123,8 @@ MainFrame::~MainFrame() {
     m_statusTimer.Stop();
     m_liveTimer.Stop();
     delete m_usb;
+    // The plot keeps pointers to the layers this window owns: it goes first.
+    DestroyChildren();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -323,8 +309,8 @@ void MainFrame::BuildControls() {
         MakeCaptionButton(ID_PRESSURE_GRAPH, "pressuregraph", "Grafic de Presiune",
                           "Arata sau ascunde datele de presiune", fileSize);
 
-    // The disabled look of the graph and tool buttons is their pressed image; the pressure
-    // measuring button keeps its normal image when disabled.
+    // The disabled look of the graph and tool buttons is their pressed image; the
+    // pressure measuring button keeps its normal image when disabled.
     for (CaptionButton* button :
          {m_flowGraphButton, m_volumeGraphButton, m_pressureGraphButton, m_zoomInButton,
           m_zoomOutButton, m_measureFlowButton, m_gridButton, m_samplesButton, m_filterButton}) {
@@ -478,7 +464,8 @@ void MainFrame::BuildControls() {
     root->Add(right, 1, wxEXPAND, 0);
 
     m_panel->SetSizer(root, true);
-    // The panel's minimum size becomes the frame's size hints and the frame takes that size.
+    // The panel's minimum size becomes the frame's size hints and the frame takes
+    // that size.
     root->SetSizeHints(this);
 }
 
@@ -492,6 +479,7 @@ void MainFrame::SetRecordButtonsEnabled(bool enabled) {
 
 void MainFrame::InitialiseState() {
     m_workspacePath = "";
+    BuildGraphLayers();
 
     m_recordList->SetFont(wxFont(9, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD));
     m_recordList->AppendColumn("Titlu", wxLIST_FORMAT_LEFT, 80);
@@ -514,6 +502,7 @@ void MainFrame::InitialiseState() {
     OnFlowGraph(flowGraph);
     m_volumeGraphShown = false;
     m_pressureGraphShown = false;
+    RebuildGraph();
 
     m_liveButton->Enable(true);
     m_stopButton->Enable(false);
@@ -601,49 +590,792 @@ void MainFrame::OnZoomOut(wxCommandEvent&) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Commands whose work is still to come.
+// Unit texts
 
-void MainFrame::OnOpen(wxCommandEvent&) {}
-void MainFrame::OnSave(wxCommandEvent&) {}
-void MainFrame::OnSaveAs(wxCommandEvent&) {}
-void MainFrame::OnPrint(wxCommandEvent&) {}
-void MainFrame::OnPrintPreview(wxCommandEvent&) {}
-void MainFrame::OnCapture(wxCommandEvent&) {}
-void MainFrame::OnSeriesColour(wxCommandEvent&) {}
-void MainFrame::OnSeriesWidth(wxCommandEvent&) {}
-void MainFrame::OnExportCsv(wxCommandEvent&) {}
-void MainFrame::OnFilterSettings(wxCommandEvent&) {}
-void MainFrame::OnFlowGraph(wxCommandEvent&) {
-    m_flowGraphShown = true;
+void MainFrame::ApplyUnitTexts(int recordingIndex) {
+    int metric = AppSettings.metric;
+    int pressureCode = AppSettings.pressureUnit;
+    if (recordingIndex >= 0 && recordingIndex < static_cast<int>(m_recordings.size())) {
+        metric = m_recordings[recordingIndex].GetMetric();
+        pressureCode = m_recordings[recordingIndex].GetPressureUnit();
+    }
+    const int flowIndex = AppSettings.flowUnit;
+
+    if (metric == 1) {
+        const bool known = Units::IsKnownFlowIndex(flowIndex);
+        if (known) {
+            m_flowAxis->SetName(Units::FlowAxisTitle(flowIndex));
+            m_volumeAxis->SetName(Units::VolumeAxisTitle(flowIndex));
+            if (m_flowGraphShown) {
+                m_flowUnitLabel->SetLabel(Units::FlowLcdLabel(flowIndex));
+            }
+        }
+        if (m_volumeGraphShown) {
+            const wxString volumeLabel = Units::VolumeUnitLabel(flowIndex);
+            m_flowUnitLabel->SetLabel(volumeLabel);
+            m_volumeSeries->SetValueSuffix(volumeLabel);
+            m_volumeSeries->SetExtraSuffix(Units::VolumeSeriesExtraSuffix(flowIndex));
+        }
+        if (known) {
+            m_flowSeries->SetValueSuffix(Units::FlowSeriesValueSuffix(flowIndex));
+            m_flowSeries->SetExtraSuffix(Units::FlowSeriesExtraSuffix(flowIndex));
+        }
+    } else {
+        m_flowAxis->SetName(Units::UsFlowAxisTitle());
+        m_volumeAxis->SetName(Units::UsVolumeAxisTitle());
+        if (m_flowGraphShown) {
+            m_flowUnitLabel->SetLabel(Units::UsFlowUnitLabel());
+        }
+        if (m_volumeGraphShown) {
+            m_flowUnitLabel->SetLabel(Units::UsVolumeUnitLabel());
+        }
+        m_flowSeries->SetValueSuffix(Units::UsFlowUnitLabel());
+        m_volumeSeries->SetValueSuffix(Units::UsVolumeUnitLabel());
+    }
+
+    if (!Units::IsKnownPressureCode(pressureCode)) {
+        return;
+    }
+    const wxString pressureLabel = Units::PressureLabel(pressureCode);
+    m_pressureOverlayAxis->SetName(Units::PressureAxisTitle(pressureCode));
+    m_pressureAxis->SetName(Units::PressureAxisTitle(pressureCode));
+    m_pressureUnitLabel->SetLabel(pressureLabel);
+    m_pressureSeries->SetValueSuffix(pressureLabel);
+    m_pressureOverlaySeries->SetValueSuffix(pressureLabel);
 }
-void MainFrame::OnVolumeGraph(wxCommandEvent&) {}
-void MainFrame::OnPressureGraph(wxCommandEvent&) {}
-void MainFrame::OnMeasureFlow(wxCommandEvent&) {}
-void MainFrame::OnMeasurePressure(wxCommandEvent&) {}
-void MainFrame::OnGrid(wxCommandEvent&) {}
-void MainFrame::OnSamples(wxCommandEvent&) {}
-void MainFrame::OnFilter(wxCommandEvent&) {}
+
+// ---------------------------------------------------------------------------------------------
+// Recordings list
+
+void MainFrame::RefreshList() {
+    m_recordList->DeleteAllItems();
+    for (size_t i = 0; i < m_recordings.size(); ++i) {
+        const Storage& record = m_recordings[i];
+        const long row = m_recordList->InsertItem(static_cast<long>(i), record.GetTitle());
+        const wxString date = record.GetDateText();
+        const int blank = date.Find(' ');
+        m_recordList->SetItem(row, 1, blank == wxNOT_FOUND ? date : date.Left(blank));
+        m_recordList->SetItem(row, 2, blank == wxNOT_FOUND ? wxString() : date.Mid(blank + 1));
+        m_recordList->SetItem(row, 3,
+                              Units::DurationText(record.GetIntervalMs(), record.GetSampleCount()));
+        m_recordList->SetItem(row, 4, Units::ListVolumeText(record.GetLastVolume()));
+    }
+}
+
+int MainFrame::CurrentItem() const {
+    if (m_recordList->GetSelectedItemCount() != 1) {
+        return -1;
+    }
+    return static_cast<int>(m_recordList->GetFocusedItem());
+}
+
+void MainFrame::ReselectRow(int row) {
+    m_recordList->SetFocus();
+    // Selecting a row that is still selected raises no event: clear it first, so that the
+    // selection handling runs again.
+    if (m_recordList->IsSelected(row)) {
+        m_recordList->Select(row, false);
+    }
+    m_recordList->Select(row, true);
+    m_recordList->Focus(row);
+    m_recordList->EnsureVisible(row);
+}
+
+void MainFrame::OnListSelected(wxListEvent&) {
+    if (m_recordList->GetSelectedItemCount() == 1) {
+        const int row = static_cast<int>(m_recordList->GetFocusedItem());
+        if (row >= 0 && row < static_cast<int>(m_recordings.size())) {
+            m_filterOn = true;
+            wxCommandEvent filter(wxEVT_BUTTON, ID_FILTER);
+            OnFilter(filter); // switches the record's filter off and shows it
+            ShowRecording(row);
+        }
+    }
+    SetRecordButtonsEnabled(true);
+}
+
+void MainFrame::OnListDeselected(wxListEvent&) {
+    SetRecordButtonsEnabled(false);
+}
+
+void MainFrame::OnListActivated(wxListEvent&) {
+    wxCommandEvent title(wxEVT_BUTTON, ID_TITLE);
+    OnTitle(title);
+}
+
+void MainFrame::EditRecordText(int command) {
+    const int row = CurrentItem();
+    if (row < 0 || row >= static_cast<int>(m_recordings.size())) {
+        return;
+    }
+    Storage& record = m_recordings[row];
+    wxString value;
+    wxString caption = "Informatii suplimentare..";
+    long style = wxOK | wxCANCEL;
+    switch (command) {
+    case ID_TITLE:
+        value = record.GetTitle();
+        caption = "Schimbare nume Titlu";
+        break;
+    case ID_INFORMATION:
+        value = record.GetInformation();
+        break;
+    case ID_TEXT_BOX:
+        value = record.GetTextBox();
+        style |= wxTE_MULTILINE;
+        break;
+    case ID_FLOW_TARGET:
+        value = wxString::Format("%f", record.GetFlowTarget());
+        caption = wxString::FromUTF8("Ţintă de flux");
+        break;
+    }
+
+    wxTextEntryDialog dialog(this, value, caption, value, style);
+    if (dialog.ShowModal() == wxID_OK) {
+        const wxString entered = dialog.GetValue();
+        bool changed = true;
+        switch (command) {
+        case ID_TITLE:
+            record.SetTitle(entered.empty() ? wxString("-") : entered);
+            break;
+        case ID_INFORMATION:
+            record.SetInformation(entered);
+            break;
+        case ID_TEXT_BOX:
+            record.SetTextBox(entered);
+            break;
+        case ID_FLOW_TARGET: {
+            double target = 0.0;
+            changed = entered.ToDouble(&target);
+            if (changed) {
+                record.SetFlowTarget(static_cast<float>(target));
+            }
+            break;
+        }
+        }
+        if (changed) {
+            RefreshList();
+            ShowRecording(row);
+            m_saved = false;
+        }
+    }
+    ReselectRow(row);
+}
+
+void MainFrame::OnTitle(wxCommandEvent&) {
+    EditRecordText(ID_TITLE);
+}
+void MainFrame::OnInformation(wxCommandEvent&) {
+    EditRecordText(ID_INFORMATION);
+}
+void MainFrame::OnTextBox(wxCommandEvent&) {
+    EditRecordText(ID_TEXT_BOX);
+}
+void MainFrame::OnFlowTarget(wxCommandEvent&) {
+    EditRecordText(ID_FLOW_TARGET);
+}
+
+void MainFrame::OnDelete(wxCommandEvent&) {
+    const int row = CurrentItem();
+    if (row < 0 || row >= static_cast<int>(m_recordings.size())) {
+        return;
+    }
+    m_recordings.erase(m_recordings.begin() + row);
+    // The shown recording's index no longer names the same record.
+    if (m_shownIndex >= static_cast<int>(m_recordings.size()) || m_shownIndex == row) {
+        m_shownIndex = -1;
+    } else if (m_shownIndex > row) {
+        --m_shownIndex;
+    }
+    RefreshList();
+    ShowRecording(-1);
+    m_saved = false;
+    if (m_recordings.empty()) {
+        return;
+    }
+    // The row before the deleted one (row 0 when the first was deleted) becomes the current
+    // item: focused before it is selected, so that the selection shows it.
+    const int next = row == 0 ? 0 : row - 1;
+    m_recordList->SetFocus();
+    m_recordList->Focus(next);
+    m_recordList->Select(next, true);
+    m_recordList->EnsureVisible(next);
+}
+
+void MainFrame::OnFilter(wxCommandEvent&) {
+    const long row = m_recordList->GetFocusedItem();
+    if (row < 0 || row >= static_cast<long>(m_recordings.size())) {
+        return;
+    }
+    m_filterOn = !m_filterOn;
+    SetButtonLatched(m_filterButton, "filter", m_filterOn);
+    m_recordings[row].ApplyFilter(m_filterOn, m_filterHalfWidth);
+    ShowRecording(static_cast<int>(row));
+}
+
+void MainFrame::OnFilterSettings(wxCommandEvent&) {
+    FilterDialog dialog(this, m_filterHalfWidth);
+    if (dialog.ShowModal() != wxID_OK) {
+        return;
+    }
+    m_filterHalfWidth = dialog.GetHalfWidth();
+    const long row = m_recordList->GetFocusedItem();
+    if (row < 0 || row >= static_cast<long>(m_recordings.size())) {
+        return;
+    }
+    // Re-applies a filter that was on with the new width; one that was off stays
+    // off.
+    m_recordings[row].ApplyFilter(false, m_filterHalfWidth);
+    m_filterOn = !m_filterOn;
+    wxCommandEvent filter(wxEVT_BUTTON, ID_FILTER);
+    OnFilter(filter);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Graphs
+
+void MainFrame::BuildGraphLayers() {
+    const wxFont axisFont(9, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD);
+    m_timeAxis = std::make_unique<PlotTimeAxis>("Timp (h:m:s)", 2, true, false);
+    m_flowAxis = std::make_unique<PlotValueAxis>("Flux", 2, true, false);
+    m_volumeAxis = std::make_unique<PlotValueAxis>("Volum", 2, true, false);
+    m_pressureOverlayAxis = std::make_unique<PlotSecondaryAxis>("Presiune", 5, true);
+    m_pressureAxis = std::make_unique<PlotValueAxis>("Presiune", 2, true, false);
+    for (PlotLayer* axis :
+         {static_cast<PlotLayer*>(m_timeAxis.get()), static_cast<PlotLayer*>(m_flowAxis.get()),
+          static_cast<PlotLayer*>(m_volumeAxis.get()),
+          static_cast<PlotLayer*>(m_pressureOverlayAxis.get()),
+          static_cast<PlotLayer*>(m_pressureAxis.get())}) {
+        axis->SetFont(axisFont);
+    }
+
+    m_plot->absoluteTime = true;
+    m_plot->bottomMargin = 45;
+    m_plot->AppendLayer(m_timeAxis.get());
+
+    m_flowSeries = std::make_unique<PlotVectorSeries>("", 0);
+    m_volumeSeries = std::make_unique<PlotVectorSeries>("", 0);
+    m_pressureSeries = std::make_unique<PlotVectorSeries>("", 0);
+    m_pressureOverlaySeries = std::make_unique<PlotSecondaryVectorSeries>("", 0);
+    const wxPen bluePen(*wxBLUE, 2, wxPENSTYLE_SOLID);
+    const wxPen redPen(*wxRED, 2, wxPENSTYLE_SOLID);
+    for (PlotLayer* series : SeriesLayers()) {
+        series->SetFont(axisFont);
+        series->SetContinuous(true);
+        series->SetVisible(true);
+    }
+    m_flowSeries->SetPen(bluePen);
+    m_volumeSeries->SetPen(bluePen);
+    m_pressureSeries->SetPen(redPen);
+    m_pressureOverlaySeries->SetPen(redPen);
+
+    m_pointWidth = 6;
+    m_lineWidth = 2;
+
+    const wxFont boxFont(12, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD);
+    m_readoutBox = std::make_unique<PlotReadoutBox>(200, 20, 40, 40, *wxTRANSPARENT_BRUSH);
+    m_readoutBox->SetFont(boxFont);
+    m_textBoxLayer = std::make_unique<PlotTextBox>(200, 20, 40, 40, *wxTRANSPARENT_BRUSH);
+    m_textBoxLayer->SetFont(boxFont);
+
+    m_targetSeries = std::make_unique<PlotVectorSeries>("", 0);
+    m_targetSeries->SetFont(axisFont);
+    m_targetSeries->SetPen(wxPen(*wxGREEN, 3, wxPENSTYLE_LONG_DASH));
+    m_flowAxis->SetTopKeyLabel("");
+    m_targetSeries->auxiliary = true;
+    m_targetSeries->hideKeyStroke = true;
+}
+
+std::vector<PlotLayer*> MainFrame::SeriesLayers() const {
+    return {m_flowSeries.get(), m_volumeSeries.get(), m_pressureSeries.get(),
+            m_pressureOverlaySeries.get()};
+}
+
+void MainFrame::RebuildGraph() {
+    for (int key = 0; key <= 8; ++key) {
+        m_plot->RemoveLayer(key);
+    }
+    const bool ticks = !m_gridShown;
+    m_timeAxis->SetTicks(ticks);
+    m_flowAxis->SetTicks(ticks);
+    m_volumeAxis->SetTicks(ticks);
+    m_pressureAxis->SetTicks(ticks);
+
+    PlotValueAxis* leftAxis = nullptr;
+    PlotVectorSeries* series = nullptr;
+    wxString valuePrefix, extraPrefix;
+    if (m_flowGraphShown) {
+        m_plot->AppendLayer(m_timeAxis.get());
+        m_plot->AppendLayer(m_flowAxis.get());
+        m_plot->AppendLayer(m_flowSeries.get());
+        m_plot->AppendLayer(m_targetSeries.get());
+        m_targetSeries->SetValuePrefix("");
+        m_targetSeries->SetContinuous(true);
+        leftAxis = m_flowAxis.get();
+        series = m_flowSeries.get();
+        valuePrefix = "Flux";
+        extraPrefix = "Volum";
+    } else if (m_volumeGraphShown) {
+        m_plot->AppendLayer(m_timeAxis.get());
+        m_plot->AppendLayer(m_volumeAxis.get());
+        m_plot->AppendLayer(m_volumeSeries.get());
+        leftAxis = m_volumeAxis.get();
+        series = m_volumeSeries.get();
+        valuePrefix = "Volum";
+        extraPrefix = "Flux";
+    } else if (m_pressureGraphShown) {
+        m_plot->AppendLayer(m_timeAxis.get());
+        m_timeAxis->SetReserveRight(false);
+        m_flowAxis->SetReserveRight(false);
+        m_plot->AppendLayer(m_pressureAxis.get());
+        m_plot->AppendLayer(m_pressureSeries.get());
+        m_pressureAxis->SetKeyLabel("Presiune");
+        m_plot->AppendLayer(m_readoutBox.get());
+        m_pressureSeries->SetValuePrefix("Presiune");
+        m_plot->AppendLayer(m_textBoxLayer.get());
+        return;
+    } else {
+        return;
+    }
+
+    // The common tail of the flow and volume graphs.
+    m_timeAxis->SetReserveRight(false);
+    leftAxis->SetReserveRight(false);
+    series->SetValuePrefix(valuePrefix);
+    series->SetExtraPrefix(extraPrefix);
+    if (m_pressureGraphShown) {
+        m_timeAxis->SetReserveRight(true);
+        leftAxis->SetReserveRight(true);
+        m_plot->AppendLayer(m_pressureOverlayAxis.get());
+        m_plot->AppendLayer(m_pressureOverlaySeries.get());
+        m_pressureOverlaySeries->SetValuePrefix("Presiune");
+    }
+    m_plot->AppendLayer(m_readoutBox.get());
+    m_plot->AppendLayer(m_textBoxLayer.get());
+}
+
+void MainFrame::ShowRecording(int index) {
+    if (index < 0 || index >= static_cast<int>(m_recordings.size())) {
+        return;
+    }
+    m_shownIndex = index;
+    const Storage& record = m_recordings[index];
+    const wxString name = record.GetTitle() + " " + record.GetDateText();
+
+    m_flowSeries->SetData3(record.GetTimes(), record.GetFlows(), record.GetVolumes(),
+                           record.GetFlowTarget());
+    m_volumeSeries->SetData3(record.GetTimes(), record.GetVolumes(), record.GetFlows(), 0);
+    m_pressureSeries->SetData(record.GetTimes(), record.GetPressures(), 0);
+    m_pressureOverlaySeries->SetData2(record.GetTimes(), record.GetPressures());
+    for (PlotLayer* series : SeriesLayers()) {
+        series->SetName(name);
+        series->SetSubtitle(record.GetInformation());
+    }
+
+    m_targetSeries->SetData(record.GetTargetLineX(), record.GetTargetLineY(), 0);
+    m_targetSeries->SetName("");
+    const bool hasTarget = record.HasFlowTarget();
+    m_targetSeries->SetVisible(hasTarget);
+    m_targetSeries->hideKeyStroke = !hasTarget;
+    m_flowAxis->SetTopKeyLabel(hasTarget ? wxString::FromUTF8("Ţintă de flux") : wxString());
+
+    if (index != m_markedIndex) {
+        for (PlotLayer* series : SeriesLayers()) {
+            series->SetMarkShown(false);
+        }
+        m_markedIndex = index;
+    }
+
+    const wxString footer =
+        record.GetSerialNumber() != 0
+            ? wxString::Format("Vendrix Serial No. %d", record.GetSerialNumber())
+            : wxString();
+    for (PlotLayer* series : SeriesLayers()) {
+        series->SetFooter(footer);
+    }
+
+    ApplyUnitTexts(index);
+
+    m_textBoxLayer->SetText(record.GetTextBox());
+    m_textBoxLayer->SetTextBoxPosition(*m_plot, record.GetTextBoxX(), record.GetTextBoxY());
+
+    m_plot->startTime = record.GetStartTime();
+    m_plot->absoluteTime = AppSettings.absoluteTime;
+    m_plot->bottomMargin = AppSettings.absoluteTime ? 45 : 35;
+    m_plot->Redraw();
+    m_plot->Fit();
+}
+
+void MainFrame::SetButtonLatched(CaptionButton* button, const char* image, bool latched) {
+    const wxString name(image);
+    if (latched) {
+        const wxBitmap pressed = button->GetBitmapPressed();
+        button->SetBitmapLabel(pressed);
+        button->SetBitmapHover(pressed);
+    } else {
+        button->SetBitmapLabel(ResourceBitmap((name + "_normal").c_str()));
+        button->SetBitmapHover(ResourceBitmap((name + "_hover").c_str()));
+    }
+    button->Refresh();
+}
+
+void MainFrame::ShowSelectedGraph() {
+    SetButtonLatched(m_flowGraphButton, "flowgraph", m_flowGraphShown);
+    SetButtonLatched(m_volumeGraphButton, "volumegraph", m_volumeGraphShown);
+    SetButtonLatched(m_pressureGraphButton, "pressuregraph", m_pressureGraphShown);
+    ApplyUnitTexts(-1);
+    RebuildGraph();
+    m_plot->Fit();
+}
+
+void MainFrame::OnFlowGraph(wxCommandEvent&) {
+    if (m_flowGraphShown) {
+        m_flowGraphShown = false;
+        m_volumeGraphShown = false;
+    } else {
+        m_flowGraphShown = true;
+        m_volumeGraphShown = false;
+        m_measureFlowButton->SetCaption("Masurare F");
+    }
+    ShowSelectedGraph();
+}
+
+void MainFrame::OnVolumeGraph(wxCommandEvent&) {
+    if (!m_volumeGraphShown) {
+        m_volumeGraphShown = true;
+        m_flowGraphShown = false;
+        m_measureFlowButton->SetCaption("Masurare Volum");
+    }
+    ShowSelectedGraph();
+}
+
+void MainFrame::OnPressureGraph(wxCommandEvent&) {
+    m_pressureGraphShown = !m_pressureGraphShown;
+    ShowSelectedGraph();
+}
+
+void MainFrame::OnGrid(wxCommandEvent&) {
+    m_gridShown = !m_gridShown;
+    SetButtonLatched(m_gridButton, "grid", m_gridShown);
+    RebuildGraph();
+}
+
+void MainFrame::SetSeriesWidths(int width, bool continuous) {
+    for (PlotLayer* series : SeriesLayers()) {
+        wxPen pen = series->GetPen();
+        pen.SetWidth(width);
+        series->SetPen(pen);
+        series->SetContinuous(continuous);
+    }
+}
+
+void MainFrame::OnSamples(wxCommandEvent&) {
+    m_samplesShown = !m_samplesShown;
+    SetButtonLatched(m_samplesButton, "samples", m_samplesShown);
+    if (m_samplesShown) {
+        SetSeriesWidths(m_pointWidth, false);
+    } else {
+        SetSeriesWidths(m_lineWidth, true);
+    }
+    RebuildGraph();
+}
+
+void MainFrame::OnSeriesColour(wxCommandEvent& event) {
+    wxColourData data;
+    data.SetChooseFull(true);
+    for (int i = 0; i < 16; ++i) {
+        data.SetCustomColour(i, wxColour(16 * i, 16 * i, 16 * i));
+    }
+    wxColourDialog dialog(this, &data);
+    if (dialog.ShowModal() != wxID_OK) {
+        return;
+    }
+    const wxPen pen(dialog.GetColourData().GetColour(), 5, wxPENSTYLE_SOLID);
+    switch (event.GetId()) {
+    case ID_COLOUR_FLOW:
+        m_flowSeries->SetPen(pen);
+        break;
+    case ID_COLOUR_VOLUME:
+        m_volumeSeries->SetPen(pen);
+        break;
+    case ID_COLOUR_PRESSURE:
+        m_pressureSeries->SetPen(pen);
+        m_pressureOverlaySeries->SetPen(pen);
+        break;
+    }
+    m_plot->Redraw();
+}
+
+void MainFrame::OnSeriesWidth(wxCommandEvent& event) {
+    PlotLayer* series = m_flowSeries.get();
+    if (event.GetId() == ID_WIDTH_VOLUME) {
+        series = m_volumeSeries.get();
+    } else if (event.GetId() == ID_WIDTH_PRESSURE) {
+        series = m_pressureSeries.get();
+    }
+    PenDialog dialog(this, series->GetPen().GetWidth());
+    if (dialog.ShowModal() != wxID_OK) {
+        return;
+    }
+    const int width = dialog.GetWidth();
+    wxPen pen = series->GetPen();
+    pen.SetWidth(width);
+    series->SetPen(pen);
+    if (event.GetId() == ID_WIDTH_PRESSURE) {
+        m_pressureOverlaySeries->SetPen(pen);
+    } else if (m_samplesShown) {
+        m_pointWidth = width;
+    } else {
+        m_lineWidth = width;
+    }
+    m_plot->Redraw();
+}
+
+void MainFrame::OnPlotTextBox(wxCommandEvent&) {
+    const int row = CurrentItem();
+    if (row < 0 || row >= static_cast<int>(m_recordings.size())) {
+        return;
+    }
+    m_recordings[row].SetTextBoxPosition(m_textBoxLayer->GetTextBoxX(),
+                                         m_textBoxLayer->GetTextBoxY());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Measuring
+
+void MainFrame::OnMeasureFlow(wxCommandEvent&) {
+    if (m_measureFlow) {
+        SetButtonLatched(m_measureFlowButton, "measure", false);
+        m_measureFlow = false;
+        m_plot->SetMeasurePrimary(false);
+    } else {
+        SetButtonLatched(m_measureFlowButton, "measure", true);
+        m_measureFlow = true;
+        m_plot->SetMeasurePrimary(true);
+        if (m_measurePressure) {
+            wxCommandEvent pressure(wxEVT_BUTTON, ID_MEASURE_PRESSURE);
+            OnMeasurePressure(pressure);
+        }
+    }
+    RebuildGraph();
+}
+
+void MainFrame::OnMeasurePressure(wxCommandEvent&) {
+    if (m_measurePressure) {
+        SetButtonLatched(m_measurePressureButton, "measure", false);
+        m_measurePressure = false;
+        m_plot->SetMeasureSecondary(false);
+    } else {
+        SetButtonLatched(m_measurePressureButton, "measure", true);
+        m_measurePressure = true;
+        m_plot->SetMeasureSecondary(true);
+        if (m_measureFlow) {
+            wxCommandEvent flow(wxEVT_BUTTON, ID_MEASURE_FLOW);
+            OnMeasureFlow(flow);
+        }
+    }
+    RebuildGraph();
+}
+
+void MainFrame::OnPlotMeasure(wxCommandEvent& event) {
+    Storage* shown = nullptr;
+    if (m_shownIndex >= 0 && m_shownIndex < static_cast<int>(m_recordings.size())) {
+        shown = &m_recordings[m_shownIndex];
+    }
+    const wxString text = event.GetString();
+    if (event.GetInt() == 1) {
+        double x = 0.0, y = 0.0;
+        text.BeforeFirst(' ').ToCDouble(&x);
+        text.AfterFirst(' ').ToCDouble(&y);
+        if (m_flowGraphShown) {
+            const wxString flow = Units::FlowDisplayText(AppSettings.flowUnit, y);
+            m_flowLcd->SetValue(flow);
+            m_clock->SetSeconds(static_cast<float>(x));
+            if (shown != nullptr) {
+                shown->SetFlowMeasurement(flow);
+            }
+        } else if (m_pressureGraphShown && !m_volumeGraphShown) {
+            m_clock->SetSeconds(static_cast<float>(x));
+            const wxString pressure = Units::MeasuredPressureText(y);
+            m_pressureLcd->SetValue(pressure);
+            if (shown != nullptr) {
+                shown->SetPressureMeasurement(pressure);
+            }
+        } else if (m_volumeGraphShown) {
+            m_flowLcd->SetValue(Units::FlowDisplayText(AppSettings.flowUnit, y));
+            m_clock->SetSeconds(static_cast<float>(x));
+        }
+    } else if (event.GetInt() == 2) {
+        double y = 0.0;
+        text.BeforeFirst(' ').ToCDouble(&y);
+        const wxString pressure = Units::MeasuredPressureText(y);
+        m_pressureLcd->SetValue(pressure);
+        if (shown != nullptr) {
+            shown->SetPressureMeasurement(pressure);
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Workspace files and CSV export
+
+MainFrame::WorkspaceReadOutcome MainFrame::ReadWorkspace(const wxString& path) {
+    WorkspaceReadResult result = WorkspaceFile::Read(path);
+    if (!result.ok && result.errorLine == 0) {
+        // Nothing could be read: the current workspace stays as it is.
+        wxLogError("%s", result.error);
+        return WorkspaceUnreadable;
+    }
+    m_recordings = std::move(result.records);
+    m_shownIndex = -1;
+    if (result.hasUnitSettings) {
+        AppSettings.metric = static_cast<std::uint8_t>(result.metric);
+        AppSettings.pressureUnit = static_cast<std::uint8_t>(result.pressureUnit);
+        AppSettings.flowUnit = static_cast<std::uint8_t>(result.flowUnit);
+    }
+    UpdateFlowUnitChecks();
+    RefreshList();
+    if (!result.ok) {
+        // A damaged file: keep what was read, but never let Save overwrite the file.
+        m_workspacePath = "";
+        m_saved = false;
+        wxLogError("%s", result.error);
+        return WorkspaceDamaged;
+    }
+    m_workspacePath = path;
+    m_saved = true;
+    return WorkspaceRead;
+}
+
+bool MainFrame::WriteWorkspace() {
+    wxString error;
+    if (!WorkspaceFile::Write(m_workspacePath, m_recordings, AppSettings.flowUnit, error)) {
+        m_saved = false;
+        wxLogError("%s", error);
+        return false;
+    }
+    m_saved = true;
+    return true;
+}
+
+void MainFrame::OnOpen(wxCommandEvent&) {
+    wxFileDialog dialog(this, "Deschidere spatiu de lucru VRX Dextrel", "", "",
+                        "fisiere VRX (*.vrx)|*.vrx", wxFD_OPEN, wxDefaultPosition, wxDefaultSize,
+                        "filedlg");
+    if (dialog.ShowModal() != wxID_OK) {
+        return;
+    }
+    if (ReadWorkspace(dialog.GetPath()) != WorkspaceUnreadable) {
+        SetTitle(dialog.GetFilename());
+    }
+}
+
+void MainFrame::OnSave(wxCommandEvent&) {
+    if (m_workspacePath.empty()) {
+        wxCommandEvent saveAs(wxEVT_MENU, ID_SAVE_WORKSPACE_AS);
+        OnSaveAs(saveAs);
+        return;
+    }
+    WriteWorkspace();
+}
+
+void MainFrame::OnSaveAs(wxCommandEvent&) {
+    wxFileDialog dialog(this, "Salvare Spatiu de lucru", "", "", "fisiere Dextrel (*.vrx)|*.vrx||",
+                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT, wxDefaultPosition, wxDefaultSize,
+                        "filedlg");
+    dialog.SetFilterIndex(1);
+    if (dialog.ShowModal() != wxID_OK) {
+        return;
+    }
+    m_workspacePath = WorkspaceFile::WithExtension(dialog.GetPath());
+    if (WriteWorkspace()) {
+        SetTitle(dialog.GetFilename());
+    }
+}
+
+void MainFrame::OnExportCsv(wxCommandEvent&) {
+    const long row = m_recordList->GetFocusedItem();
+    if (row < 0 || row >= static_cast<long>(m_recordings.size())) {
+        return;
+    }
+    const Storage& record = m_recordings[row];
+    wxFileDialog dialog(this, "Export Excel", "", CsvExport::DefaultFileName(record.GetDateText()),
+                        "Fisiere Excel (*.csv)|*.csv||", wxFD_SAVE | wxFD_OVERWRITE_PROMPT,
+                        wxDefaultPosition, wxDefaultSize, "filedlg");
+    dialog.SetFilterIndex(1);
+    if (dialog.ShowModal() != wxID_OK) {
+        return;
+    }
+    wxString error;
+    if (!CsvExport::Write(CsvExport::WithExtension(dialog.GetPath()), record, AppSettings.flowUnit,
+                          error)) {
+        wxMessageBox("Fisierul Excel nu poate fi deschis: Este posibil ca fisierul "
+                     "sa fie utilizat "
+                     "de o alta aplicatie",
+                     "Message", wxOK | wxCENTRE);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Printing and image export
+
+namespace {
+const char* const kPrintFailure =
+    "Examinare \xC3\xAEnaintea imprimarii nereusita.\nVa rugam verificati "
+    "setarile imprimantei.";
+}
+
+void MainFrame::OnPrintPreview(wxCommandEvent&) {
+    wxPrintData printData;
+    printData.SetPaperId(wxPAPER_A4);
+    wxPrintDialogData dialogData(printData);
+    wxPrintPreview* preview = new wxPrintPreview(new MyPrintout("Primul", m_plot),
+                                                 new MyPrintout("Al doilea", m_plot), &dialogData);
+    if (!preview->IsOk()) {
+        delete preview;
+        wxMessageBox(wxString::FromUTF8(kPrintFailure), "Previzualizare", wxOK);
+        return;
+    }
+    wxPreviewFrame* frame = new wxPreviewFrame(
+        preview, this, "Tiparire previzualizare", wxPoint(100, 100), wxSize(600, 650),
+        wxDEFAULT_FRAME_STYLE | wxFRAME_FLOAT_ON_PARENT, "frame");
+    frame->Initialize();
+    frame->Show(true);
+}
+
+void MainFrame::OnPrint(wxCommandEvent&) {
+    wxPrintData printData;
+    printData.SetPaperId(wxPAPER_A4);
+    wxPrintDialogData dialogData(printData);
+    wxPrinter printer(&dialogData);
+    MyPrintout printout("Tiparire ", m_plot);
+    if (!printer.Print(this, &printout, true) && wxPrinter::GetLastError() == wxPRINTER_ERROR) {
+        wxMessageBox(wxString::FromUTF8(kPrintFailure), "Tiparire", wxOK);
+    }
+}
+
+void MainFrame::OnCapture(wxCommandEvent&) {
+    m_plot->Redraw();
+    const wxBitmap snapshot = m_plot->Snapshot();
+    wxFileDialog dialog(this, "Salvare imagine ca...", "", "", "Fisiere imagine (*.bmp)|*.bmp",
+                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT, wxDefaultPosition, wxDefaultSize,
+                        "filedlg");
+    if (dialog.ShowModal() != wxID_OK) {
+        return;
+    }
+    if (!snapshot.SaveFile(dialog.GetPath(), wxBITMAP_TYPE_BMP)) {
+        wxLogError("Imaginea nu a putut fi salvata in %s", dialog.GetPath());
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Device commands: live recording, download, status polling and the settings
+// dialog are not part of this version yet.
+
 void MainFrame::OnLiveStart(wxCommandEvent&) {}
 void MainFrame::OnLiveStop(wxCommandEvent&) {}
 void MainFrame::OnDeviceSettings(wxCommandEvent&) {}
 void MainFrame::OnClearMemory(wxCommandEvent&) {}
 void MainFrame::OnDownload(wxCommandEvent&) {}
-void MainFrame::OnDelete(wxCommandEvent&) {}
-void MainFrame::OnTitle(wxCommandEvent&) {}
-void MainFrame::OnInformation(wxCommandEvent&) {}
-void MainFrame::OnTextBox(wxCommandEvent&) {}
-void MainFrame::OnFlowTarget(wxCommandEvent&) {}
-void MainFrame::OnListSelected(wxListEvent&) {
-    SetRecordButtonsEnabled(true);
-}
-void MainFrame::OnListDeselected(wxListEvent&) {
-    SetRecordButtonsEnabled(false);
-}
-void MainFrame::OnListActivated(wxListEvent& event) {
-    wxCommandEvent title(wxEVT_BUTTON, ID_TITLE);
-    OnTitle(title);
-}
 void MainFrame::OnStatusTimer(wxTimerEvent&) {}
 void MainFrame::OnLiveTimer(wxTimerEvent&) {}
-void MainFrame::OnPlotTextBox(wxCommandEvent&) {}
-void MainFrame::OnPlotMeasure(wxCommandEvent&) {}

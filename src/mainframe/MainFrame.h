@@ -5,12 +5,21 @@
 #include <wx/listctrl.h>
 #include <wx/timer.h>
 
+#include <memory>
 #include <vector>
 
 class CaptionButton;
 class LcdClock;
 class LcdDisplay;
 class LoggerUsb;
+class PlotLayer;
+class PlotReadoutBox;
+class PlotSecondaryAxis;
+class PlotSecondaryVectorSeries;
+class PlotTextBox;
+class PlotTimeAxis;
+class PlotValueAxis;
+class PlotVectorSeries;
 class PlotWindow;
 class wxBitmapButton;
 class wxButton;
@@ -20,19 +29,41 @@ class wxMenuItem;
 class wxPanel;
 class wxStaticText;
 
-// The program's only top-level window: it owns the recordings, the device link, the plot and
-// every control, and handles every command.
+// The program's only top-level window: it owns the recordings, the device link,
+// the plot and every control, and handles every command.
 class MainFrame : public wxFrame {
 public:
     MainFrame(const wxString& title, const wxPoint& pos, const wxSize& size);
     ~MainFrame() override;
 
-    // The configuration file: dextrelv48.ini directly in the user's configuration folder.
+    // The configuration file: dextrelv48.ini directly in the user's configuration
+    // folder.
     static wxString SettingsPath();
     void LoadSettings();
     void SaveSettings();
 
     void UpdateFlowUnitChecks();
+    // Writes the unit texts into the controls and layers: -1 for the logger's
+    // settings, or a recording's index for its own unit system and pressure unit.
+    void ApplyUnitTexts(int recordingIndex);
+
+    // Recordings list
+    void RefreshList();
+    void ReselectRow(int row);
+    // The focused row when exactly one row is selected, else -1.
+    int CurrentItem() const;
+
+    // Graphs
+    void BuildGraphLayers();
+    void RebuildGraph();
+    void ShowRecording(int index);
+
+    // Workspace files. A damaged file gives the complete records read before the damage; an
+    // unreadable one leaves the workspace as it was. Failures are reported to the user.
+    enum WorkspaceReadOutcome { WorkspaceRead, WorkspaceDamaged, WorkspaceUnreadable };
+    WorkspaceReadOutcome ReadWorkspace(const wxString& path);
+    // Writes m_workspacePath; the workspace counts as saved only when the file was written.
+    bool WriteWorkspace();
 
     LoggerUsb* m_usb = nullptr;
     std::vector<Storage> m_recordings;
@@ -94,6 +125,23 @@ public:
     wxButton* m_textBoxButton = nullptr;
     wxButton* m_flowTargetButton = nullptr;
 
+    // The layers of the graphs; they live as long as the window.
+    std::unique_ptr<PlotTimeAxis> m_timeAxis;
+    std::unique_ptr<PlotValueAxis> m_flowAxis;
+    std::unique_ptr<PlotValueAxis> m_volumeAxis;
+    std::unique_ptr<PlotSecondaryAxis> m_pressureOverlayAxis;
+    std::unique_ptr<PlotValueAxis> m_pressureAxis;
+    std::unique_ptr<PlotVectorSeries> m_flowSeries;
+    std::unique_ptr<PlotVectorSeries> m_volumeSeries;
+    std::unique_ptr<PlotVectorSeries> m_pressureSeries;
+    std::unique_ptr<PlotSecondaryVectorSeries> m_pressureOverlaySeries;
+    std::unique_ptr<PlotVectorSeries> m_targetSeries;
+    std::unique_ptr<PlotReadoutBox> m_readoutBox;
+    std::unique_ptr<PlotTextBox> m_textBoxLayer;
+    int m_pointWidth = 6;
+    int m_lineWidth = 2;
+    int m_markedIndex = -1;
+
 private:
     void BuildMenuBar();
     void BuildControls();
@@ -107,6 +155,15 @@ private:
                                      const wxSize& size);
     wxButton* MakeTextButton(int id, const wxString& text, const wxString& tooltip);
     void SetRecordButtonsEnabled(bool enabled);
+    // A latched tool or graph button shows its pressed image as its normal and
+    // hover image.
+    void SetButtonLatched(CaptionButton* button, const char* image, bool latched);
+    void EditRecordText(int command);
+    void SetSeriesWidths(int width, bool continuous);
+    // The four data series that the measuring marks, pens and recording texts
+    // apply to.
+    std::vector<PlotLayer*> SeriesLayers() const;
+    void ShowSelectedGraph();
 
     void OnClose(wxCloseEvent& event);
     void OnExit(wxCommandEvent& event);

@@ -1,0 +1,193 @@
+#include "app/AppSettings.h"
+#include "files/WorkspaceFile.h"
+#include "mainframe/CommandIds.h"
+#include "mainframe/MainFrameFixture.h"
+#include "plot/PlotWindow.h"
+#include "support/GuiTestSupport.h"
+
+#include <gtest/gtest.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/image.h>
+#include <wx/log.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/testing.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Collects what the program reports through the error log instead of showing it.
+class CapturedLog : public wxLog {
+public:
+    CapturedLog() : m_previous(wxLog::SetActiveTarget(this)) {}
+    ~CapturedLog() override { wxLog::SetActiveTarget(m_previous); }
+    wxString errors;
+
+protected:
+    void DoLogTextAtLevel(wxLogLevel level, const wxString& text) override {
+        if (level == wxLOG_Error) {
+            errors += text + "\n";
+        }
+    }
+
+private:
+    wxLog* m_previous;
+};
+
+class WorkspaceCommandsTest : public MainFrameFixture {
+protected:
+    void SetUp() override {
+        m_dir = fs::path(getenv("HOME")) /
+                ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override {
+        MainFrameFixture::TearDown();
+        fs::remove_all(m_dir);
+    }
+    wxString PathOf(const char* name) const { return wxString((m_dir / name).string()); }
+    fs::path m_dir;
+};
+
+TEST_F(WorkspaceCommandsTest, SaveAsAppendsTheExtensionAndOpenReadsItBack) {
+    Start({1, 98, 0, 0, 1, 0, 0});
+    AddRecording("Run 1");
+    AddRecording("Run 2").SetTextBox("AB\nC");
+    wxTEST_DIALOG(Command(ID_SAVE_WORKSPACE_AS), FileDialogAnswer(PathOf("run")));
+    EXPECT_TRUE(fs::exists(m_dir / "run.vrx"));
+    EXPECT_EQ(m_frame->m_workspacePath, PathOf("run.vrx"));
+    EXPECT_EQ(m_frame->GetTitle(), "run");
+    EXPECT_TRUE(m_frame->m_saved);
+    EXPECT_EQ(ReadFile(m_dir / "run.vrx").substr(0, 9), "480000\n2\n");
+
+    // Save writes to the same path without asking.
+    m_frame->m_recordings[0].SetTitle("Changed");
+    m_frame->m_saved = false;
+    Command(ID_SAVE_WORKSPACE, wxEVT_BUTTON);
+    EXPECT_TRUE(m_frame->m_saved);
+
+    m_frame->m_recordings.clear();
+    m_frame->RefreshList();
+    AppSettings.flowUnit = 0;
+    wxTEST_DIALOG(Command(ID_OPEN_BUTTON, wxEVT_BUTTON), FileDialogAnswer(PathOf("run.vrx")));
+    ASSERT_EQ(m_frame->m_recordings.size(), 2u);
+    EXPECT_EQ(m_frame->m_recordings[0].GetTitle(), "Changed");
+    EXPECT_EQ(m_frame->m_recordings[1].GetTextBox(), "AB\nC");
+    EXPECT_EQ(m_frame->m_recordList->GetItemCount(), 2);
+    EXPECT_EQ(AppSettings.flowUnit, 1);
+    EXPECT_TRUE(m_frame->m_unitItems[1]->IsChecked());
+    EXPECT_TRUE(m_frame->m_saved);
+    EXPECT_EQ(m_frame->GetTitle(), "run.vrx");
+}
+
+TEST_F(WorkspaceCommandsTest, SaveWithoutAPathAsksForOneAndCancellingWritesNothing) {
+    Start();
+    AddRecording("A");
+    wxTEST_DIALOG(Command(ID_SAVE_WORKSPACE, wxEVT_BUTTON), FileDialogAnswer("", wxID_CANCEL));
+    EXPECT_FALSE(m_frame->m_saved);
+    EXPECT_TRUE(m_frame->m_workspacePath.empty());
+    EXPECT_TRUE(fs::is_empty(m_dir));
+}
+
+TEST_F(WorkspaceCommandsTest, AFailingSaveIsReportedAndLeavesTheWorkspaceUnsaved) {
+    Start();
+    AddRecording("A");
+    m_frame->m_workspacePath = PathOf("missing/run.vrx");
+    CapturedLog log;
+    Command(ID_SAVE_WORKSPACE, wxEVT_BUTTON);
+    EXPECT_FALSE(m_frame->m_saved);
+    EXPECT_FALSE(log.errors.empty());
+    EXPECT_FALSE(fs::exists(m_dir / "missing"));
+}
+
+TEST_F(WorkspaceCommandsTest, AnUnreadableFileKeepsTheCurrentWorkspace) {
+    Start();
+    AddRecording("Keep");
+    m_frame->m_workspacePath = "/somewhere/else.vrx";
+    m_frame->m_saved = true;
+    CapturedLog log;
+    EXPECT_EQ(m_frame->ReadWorkspace(PathOf("none.vrx")), MainFrame::WorkspaceUnreadable);
+    EXPECT_TRUE(log.errors.Contains("Cannot open File for Reading"));
+    ASSERT_EQ(m_frame->m_recordings.size(), 1u);
+    EXPECT_EQ(m_frame->m_recordings[0].GetTitle(), "Keep");
+    EXPECT_EQ(m_frame->m_workspacePath, "/somewhere/else.vrx");
+    EXPECT_TRUE(m_frame->m_saved);
+    EXPECT_EQ(m_frame->GetTitle(), "Fara titlu");
+}
+
+TEST_F(WorkspaceCommandsTest, ADamagedFileKeepsTheCompleteRecordsButNotItsPath) {
+    Start();
+    {
+        // Two records; the second one's samples break off with a line that is no number.
+        Storage first("05/03/2012 14:30:05", 1000, 1, false, 0, 1);
+        first.SetTitle("First");
+        first.AddSample(1, 2, 3, 4);
+        Storage second = first;
+        second.SetTitle("Second");
+        second.AddSample(2, 2, 3, 4);
+        std::string content = WorkspaceFile::Format({first, second}, 0);
+        content = content.substr(0, content.rfind("2.000000")) + "not a number\n";
+        std::ofstream(m_dir / "bad.vrx") << content;
+    }
+    CapturedLog log;
+    wxTEST_DIALOG(Command(ID_OPEN_WORKSPACE), FileDialogAnswer(PathOf("bad.vrx")));
+    ASSERT_EQ(m_frame->m_recordings.size(), 1u);
+    EXPECT_EQ(m_frame->m_recordings[0].GetTitle(), "First");
+    EXPECT_TRUE(log.errors.Contains("bad.vrx"));
+    EXPECT_TRUE(m_frame->m_workspacePath.empty());
+    EXPECT_FALSE(m_frame->m_saved);
+}
+
+TEST_F(WorkspaceCommandsTest, CsvExportWritesTheFocusedRecording) {
+    Start();
+    AddRecording("A", "05/03/2012 14:30:05", 3);
+    SelectOnly(0);
+    wxTEST_DIALOG(Command(ID_EXPORT_CSV),
+                  FileDialogAnswer(PathOf("run")).Offering("Export Excel", "05_03_2012 14_30_05"));
+    const std::string csv = ReadFile(m_dir / "run.csv");
+    EXPECT_NE(csv.find("1.00,10.00,0.17,2.00\n"), std::string::npos) << csv;
+}
+
+TEST_F(WorkspaceCommandsTest, CsvExportThatCannotWriteShowsItsMessage) {
+    Start();
+    AddRecording("A");
+    SelectOnly(0);
+    // A folder stands where the file would go, so the file cannot be written.
+    fs::create_directories(m_dir / "run.csv" / "inner");
+    wxTEST_DIALOG(Command(ID_EXPORT_CSV), FileDialogAnswer(PathOf("run.csv")),
+                  wxExpectModal<wxMessageDialog>(wxID_OK));
+}
+
+TEST_F(WorkspaceCommandsTest, CaptureSavesABitmapOfThePlotWindowsSize) {
+    Start();
+    AddRecording("A");
+    m_frame->ShowRecording(0);
+    wxTEST_DIALOG(Command(ID_CAPTURE, wxEVT_BUTTON), FileDialogAnswer(PathOf("g.bmp")));
+    wxImage image;
+    ASSERT_TRUE(image.LoadFile(PathOf("g.bmp"), wxBITMAP_TYPE_BMP));
+    EXPECT_EQ(image.GetSize(), m_frame->m_plot->GetSize());
+}
+
+TEST_F(WorkspaceCommandsTest, AFailedImageSaveIsReported) {
+    Start();
+    CapturedLog log;
+    fs::create_directories(m_dir / "g.bmp" / "inner");
+    wxTEST_DIALOG(Command(ID_CAPTURE, wxEVT_BUTTON), FileDialogAnswer(PathOf("g.bmp")));
+    EXPECT_FALSE(log.errors.empty());
+}
+
+} // namespace
