@@ -1,4 +1,5 @@
 #pragma once
+#include <cmath>
 
 // The tick values of one axis: a power of 5 of the data unit as the step, so that ticks lie
 // between about 26 and 128 pixels apart, starting just below the visible range.
@@ -21,7 +22,9 @@ public:
         constexpr int maxTicks = 100000;
         double value = m_first;
         for (int count = 0; value < limit && count < maxTicks; ++count) {
-            visit(value);
+            // Repeated adding leaves a trace of rounding where the axis crosses zero; that tick
+            // is zero, not "-0.0".
+            visit(std::fabs(value) < m_step * 1e-6 ? 0.0 : value);
             double next = value + m_step;
             if (!(next > value)) {
                 break; // the step is lost in the magnitude of the value

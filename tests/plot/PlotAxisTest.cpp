@@ -53,6 +53,20 @@ TEST(PlotAxisTicks, FirstTickLiesJustBelowTheVisibleRange) {
     EXPECT_NEAR(last, 140.0, 1e-6);
 }
 
+TEST(PlotAxisTicks, TheTickAtZeroIsExactlyZero) {
+    AxisTicks ticks(200, 0, 200); // visible -1 .. 1, step 0.2
+    bool sawZero = false;
+    ticks.ForEach(1.0, [&](double n) {
+        if (std::fabs(n) < 0.1) {
+            EXPECT_EQ(n, 0.0);
+            EXPECT_FALSE(std::signbit(n));
+            sawZero = true;
+        }
+    });
+    EXPECT_TRUE(sawZero);
+    EXPECT_EQ(PlotValueAxis::TickLabel(0.0, ticks.Digits()), "0.0");
+}
+
 TEST(PlotAxisTicks, UnusableScalesGiveNoTicks) {
     for (double scale : {0.0, -2.0, std::numeric_limits<double>::infinity(),
                          std::numeric_limits<double>::quiet_NaN()}) {
