@@ -78,17 +78,13 @@ void PlotSeries::DrawTexts(wxDC& dc, const PlotWindow& window) {
 }
 
 void PlotSeries::Measure(wxDC& dc, PlotWindow& window) {
-    RestartPoints();
-    int cx = window.leftX - (window.scrX >> 1);
     double x = 0.0, y = 0.0, z = 0.0;
-    if (!SeriesDrawing::FindNearest(*this, cx / window.scaleX + window.centerX, x, y, z)) {
+    if (!SeriesDrawing::MeasureAtClick(dc, *this, window, window.scaleY, window.centerY, x, y, z,
+                                       m_markPosition)) {
         return;
     }
-    double py = window.scaleY * (window.centerY - y);
-    SeriesDrawing::DrawCrossHair(dc, window, cx, PlotWindow::Truncate(py));
     m_markValue = y;
     m_markExtra = z;
-    m_markPosition = wxPoint(cx, PlotWindow::Truncate(py));
     m_markShown = true;
     wxCommandEvent event(EVT_PLOT_MEASURE, wxID_ANY);
     event.SetEventObject(this);

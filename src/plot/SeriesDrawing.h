@@ -104,6 +104,22 @@ inline void DrawCrossHair(wxDC& dc, const PlotWindow& window, int cx, int cy) {
     dc.DrawLine(-hw, cy, hw, cy);
 }
 
+// Measures at the last left-button position: finds the sample nearest to it, draws the
+// cross-hair through that sample on the given vertical scale and gives the sample and its
+// place; false when the series has no samples.
+template <class S>
+bool MeasureAtClick(wxDC& dc, S& series, PlotWindow& window, double scale, double centre, double& x,
+                    double& y, double& z, wxPoint& mark) {
+    series.RestartPoints();
+    const int cx = window.leftX - (window.scrX >> 1);
+    if (!FindNearest(series, cx / window.scaleX + window.centerX, x, y, z)) {
+        return false;
+    }
+    mark = wxPoint(cx, PlotWindow::Truncate(scale * (centre - y)));
+    DrawCrossHair(dc, window, mark.x, mark.y);
+    return true;
+}
+
 inline void DrawMark(wxDC& dc, const wxPoint& mark) {
     dc.DrawRectangle(mark.x - 5, mark.y - 5, 10, 10);
 }
