@@ -8,6 +8,7 @@ packages=(
     libwxgtk3.2-dev libusb-dev
     libgtest-dev libgmock-dev
     xvfb xauth xfonts-base fonts-dejavu-core
+    locales
 )
 
 missing=()

@@ -781,12 +781,12 @@ void MainFrame::OnDelete(wxCommandEvent&) {
         return;
     }
     m_recordings.erase(m_recordings.begin() + row);
-    // The shown recording's index no longer names the same record.
-    if (m_shownIndex >= static_cast<int>(m_recordings.size()) || m_shownIndex == row) {
-        m_shownIndex = -1;
-    } else if (m_shownIndex > row) {
-        --m_shownIndex;
-    }
+    // Indices of the records after the deleted one move down by one; the deleted one is gone.
+    auto afterErase = [row](int index) {
+        return index == row ? -1 : index > row ? index - 1 : index;
+    };
+    m_shownIndex = afterErase(m_shownIndex);
+    m_markedIndex = afterErase(m_markedIndex);
     RefreshList();
     ShowRecording(-1);
     m_saved = false;
@@ -1227,7 +1227,9 @@ MainFrame::WorkspaceReadOutcome MainFrame::ReadWorkspace(const wxString& path) {
         return WorkspaceUnreadable;
     }
     m_recordings = std::move(result.records);
+    // The new records share no index with the old ones.
     m_shownIndex = -1;
+    m_markedIndex = -1;
     if (result.hasUnitSettings) {
         AppSettings.metric = static_cast<std::uint8_t>(result.metric);
         AppSettings.pressureUnit = static_cast<std::uint8_t>(result.pressureUnit);

@@ -237,6 +237,17 @@ TEST_F(GraphTest, MarksAreClearedOnlyWhenAnotherRecordingIsShown) {
     EXPECT_FALSE(m_frame->m_flowSeries->IsMarkShown());
 }
 
+TEST_F(GraphTest, MarksOfADeletedRecordingDoNotCarryOverToTheNextOne) {
+    Start();
+    AddRecording("A");
+    AddRecording("B");
+    SelectOnly(0);
+    m_frame->m_flowSeries->SetMarkShown(true);
+    Command(ID_DELETE, wxEVT_BUTTON); // B moves to index 0 and is shown
+    EXPECT_EQ(m_frame->m_shownIndex, 0);
+    EXPECT_FALSE(m_frame->m_flowSeries->IsMarkShown());
+}
+
 TEST_F(GraphTest, MeasuringModesExcludeEachOther) {
     Start();
     Command(ID_MEASURE_FLOW, wxEVT_BUTTON);
