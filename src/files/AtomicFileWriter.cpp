@@ -77,6 +77,12 @@ bool AtomicFileWriter::Write(const wxString& path, const std::string& content, w
         error = FailureMessage(path, ENOENT);
         return false;
     }
+    // A file that may not be opened for writing is not replaced either, although renaming
+    // over it would succeed.
+    if (access(target.c_str(), F_OK) == 0 && access(target.c_str(), W_OK) != 0) {
+        error = FailureMessage(path, errno);
+        return false;
+    }
     std::string temporary = FolderOf(target) + "/." + NameOf(target) + ".XXXXXX";
     const int descriptor = mkstemp(temporary.data());
     if (descriptor < 0) {

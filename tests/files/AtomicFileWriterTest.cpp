@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -15,6 +17,27 @@ size_t FileCount(const std::string& folder) {
         ++count;
     }
     return count;
+}
+
+// Writes as an ordinary user would: a root test run drops to the unprivileged user in a
+// child process, since root may write any file.
+bool WriteAsOrdinaryUser(const std::string& path, const std::string& content) {
+    wxString error;
+    if (geteuid() != 0) {
+        return AtomicFileWriter::Write(wxString::FromUTF8(path), content, error);
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        const uid_t nobody = 65534;
+        if (setgid(nobody) != 0 || setuid(nobody) != 0) {
+            _exit(2);
+        }
+        _exit(AtomicFileWriter::Write(wxString::FromUTF8(path), content, error) ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 2) << "could not drop privileges";
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 } // namespace
@@ -67,4 +90,16 @@ TEST(AtomicFileWriter, WritesThroughASymbolicLink) {
     ASSERT_TRUE(AtomicFileWriter::Write(wxString::FromUTF8(link), "new", error)) << error;
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(TempFolder::ReadAll(target), "new");
+}
+
+TEST(AtomicFileWriter, ReadOnlyFileIsNotReplaced) {
+    TempFolder folder;
+    // Only the file's own permissions stand in the way: anybody may create files beside it.
+    chmod(folder.Path().c_str(), 0777);
+    const std::string path = folder.File("open elsewhere.csv");
+    TempFolder::WriteAll(path, "old content");
+    chmod(path.c_str(), 0444);
+    EXPECT_FALSE(WriteAsOrdinaryUser(path, "new"));
+    EXPECT_EQ(TempFolder::ReadAll(path), "old content");
+    EXPECT_EQ(FileCount(folder.Path()), 1u);
 }
