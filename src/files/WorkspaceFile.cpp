@@ -343,6 +343,8 @@ bool ReadWholeFile(const wxString& path, std::string& content, int& errorNumber)
 
 } // namespace
 
+const wxString WorkspaceReadResult::kCannotOpenMessage = "Cannot open File for Reading";
+
 std::string WorkspaceFile::Format(const std::vector<Storage>& records, int flowUnit) {
     std::size_t sampleCount = 0;
     for (const Storage& record : records) {
@@ -368,8 +370,9 @@ WorkspaceReadResult WorkspaceFile::Read(const wxString& path) {
     int errorNumber = 0;
     if (!ReadWholeFile(path, content, errorNumber)) {
         WorkspaceReadResult result;
-        result.error = wxString::Format("Cannot open File for Reading: %s (%s)", path,
-                                        wxString::FromUTF8(std::strerror(errorNumber)));
+        result.error = WorkspaceReadResult::kCannotOpenMessage;
+        result.reason =
+            wxString::Format("%s: %s", path, wxString::FromUTF8(std::strerror(errorNumber)));
         return result;
     }
     return Parse(content, path);

@@ -9,10 +9,14 @@
 
 // What reading a workspace gives: the records and the unit settings the file carries.
 // On damage, ok is false, error names the file and the line, and records holds the complete
-// records read before the damage.
+// records read before the damage. A file that cannot be read at all gives the user's message
+// in error and the file's name and the system's reason in reason.
 struct WorkspaceReadResult {
+    static const wxString kCannotOpenMessage;
+
     bool ok = false;
     wxString error;
+    wxString reason;
     int errorLine = 0; // 0 when the file could not be read at all
     int version = -1;
     std::vector<Storage> records;

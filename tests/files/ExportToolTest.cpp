@@ -117,7 +117,9 @@ TEST_F(ExportTool, DamagedWorkspaceFailsClearlyAndWritesNothing) {
 TEST_F(ExportTool, MissingWorkspaceAndBadArgumentsFail) {
     const ToolRun missing = RunTool(m_folder, Quoted(m_folder.File("none.vrx")) + " --list");
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_NE(missing.err.find("Cannot open File for Reading"), std::string::npos);
+    EXPECT_NE(missing.err.find("Cannot open File for Reading: " + m_folder.File("none.vrx")),
+              std::string::npos)
+        << missing.err;
     for (const char* arguments : {"", "--list", "x.vrx", "x.vrx --list -o dir", "x.vrx -o"}) {
         const ToolRun run = RunTool(m_folder, arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments;

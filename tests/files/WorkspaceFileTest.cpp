@@ -364,8 +364,9 @@ TEST(WorkspaceRead, MissingFileIsReportedWithItsName) {
     const WorkspaceReadResult result = WorkspaceFile::Read(folder.WxFile("none.vrx"));
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.errorLine, 0);
-    EXPECT_NE(Utf8(result.error).find("Cannot open File for Reading"), std::string::npos);
-    EXPECT_NE(Utf8(result.error).find("none.vrx"), std::string::npos);
+    // The user sees exactly this text; the name and the system's reason travel beside it.
+    EXPECT_EQ(Utf8(result.error), "Cannot open File for Reading");
+    EXPECT_NE(Utf8(result.reason).find("none.vrx"), std::string::npos);
 }
 
 struct DamageCase {

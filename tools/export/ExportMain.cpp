@@ -127,7 +127,8 @@ bool ExportRecordings(const WorkspaceReadResult& workspace, const wxString& fold
 int Run(const Options& options) {
     const WorkspaceReadResult workspace = WorkspaceFile::Read(options.workspace);
     if (!workspace.ok) {
-        PrintError(workspace.error);
+        PrintError(workspace.reason.empty() ? workspace.error
+                                            : workspace.error + ": " + workspace.reason);
         return kExitFailure;
     }
     if (options.list) {
