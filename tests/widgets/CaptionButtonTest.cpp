@@ -146,6 +146,60 @@ const ImageCase kImageCases[] = {
 INSTANTIATE_TEST_SUITE_P(States, CaptionButtonImage, ::testing::ValuesIn(kImageCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+struct HoverRepaintCase {
+    const char* name;
+    bool hoverImage;
+    bool enabled;
+    bool repaints;
+};
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const HoverRepaintCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class CaptionButtonHoverRepaint : public CaptionButtonTest,
+                                  public ::testing::WithParamInterface<HoverRepaintCase> {};
+
+// Entering and leaving only repaint a button whose look can change: enabled, with a hover image.
+TEST_P(CaptionButtonHoverRepaint, EnteringAndLeavingRepaintOnlyWhenTheLookCanChange) {
+    const HoverRepaintCase& c = GetParam();
+    if (c.hoverImage) {
+        m_button->SetBitmapHover(SolidBitmap(kHover));
+    }
+    m_button->Enable(c.enabled);
+    int paints = 0;
+    m_button->Bind(wxEVT_PAINT, [&paints](wxPaintEvent& event) {
+        ++paints;
+        event.Skip();
+    });
+    m_frame->SetSize(wxRect(0, 0, 200, 150));
+    m_frame->Show();
+    ASSERT_TRUE(WaitFor([&] { return paints > 0; })) << "never painted";
+    PumpEvents(150);
+
+    for (wxEventType type : {wxEVT_ENTER_WINDOW, wxEVT_LEAVE_WINDOW}) {
+        paints = 0;
+        Mouse(type);
+        if (c.repaints) {
+            EXPECT_TRUE(WaitFor([&] { return paints > 0; }));
+        } else {
+            PumpEvents(150);
+            EXPECT_EQ(paints, 0);
+        }
+    }
+    m_frame->Hide();
+}
+
+const HoverRepaintCase kHoverRepaintCases[] = {
+    {"EnabledWithHoverImage", true, true, true},
+    {"DisabledWithHoverImage", true, false, false},
+    {"EnabledWithoutHoverImage", false, true, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Looks, CaptionButtonHoverRepaint, ::testing::ValuesIn(kHoverRepaintCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(CaptionButtonTest, GivenSizeIsTheMinimumInASizer) {
     EXPECT_EQ(m_button->GetMinSize(), kButtonSize);
     EXPECT_EQ(m_button->GetSize(), kButtonSize);
