@@ -141,7 +141,12 @@ void MainFrame::LoadSettings() {
 }
 
 void MainFrame::SaveSettings() {
-    ConfigFile::Save(std::string(SettingsPath().fn_str()), AppSettings);
+    // A fresh account may not have its configuration folder yet.
+    const wxFileName path(SettingsPath());
+    if (!path.DirExists()) {
+        path.Mkdir(wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    }
+    ConfigFile::Save(std::string(path.GetFullPath().fn_str()), AppSettings);
 }
 
 // ---------------------------------------------------------------------------------------------

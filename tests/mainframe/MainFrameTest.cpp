@@ -16,6 +16,8 @@
 #include <wx/weakref.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -177,6 +179,18 @@ TEST_F(MainFrameTest, ClosingWithoutRecordingsOrAfterSavingAsksNothing) {
     frame->m_saved = true;
     Command(ID_EXIT);
     WaitForDestroyed();
+}
+
+TEST_F(MainFrameTest, AMissingConfigurationFolderIsCreatedAtExit) {
+    const std::string previous = getenv("XDG_CONFIG_HOME");
+    const std::string fresh = std::string(getenv("HOME")) + "/fresh-account";
+    setenv("XDG_CONFIG_HOME", (fresh + "/config").c_str(), 1);
+    Start(); // finds no configuration, so it starts on the defaults
+    m_frame->Destroy();
+    WaitForDestroyed();
+    EXPECT_EQ(ReadConfig(), "1\n98\n0\n1\n0\n0\n0\n");
+    setenv("XDG_CONFIG_HOME", previous.c_str(), 1);
+    std::filesystem::remove_all(fresh);
 }
 
 TEST_F(MainFrameTest, AbsoluteTimeTwiceRestoresElapsedTimeAndWritesZero) {
