@@ -70,6 +70,49 @@ TEST(LoggerToolTest, InfoOnTheShortHeaderLeavesOutTheLongFields) {
     EXPECT_NE(run.output.find("  Memory pointer: 0x00026D"), std::string::npos) << run.output;
 }
 
+// A state file of the simulated logger whose header carries the given pressure calibration.
+std::string StateFileWithCalibration(unsigned char scale, unsigned char fine) {
+    const std::string path = HomePath("calibration.state");
+    std::remove(path.c_str());
+    SimulatedLogger::Options options = TestLoggerOptions();
+    options.stateFile = path;
+    SimulatedLogger::Configure(options); // writes the state file
+    SimulatedLogger::Configure(TestLoggerOptions());
+
+    std::ifstream in(path, std::ios::binary);
+    std::string state((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    const std::string marker = "memory 131072\n";
+    const std::size_t memory = state.find(marker);
+    EXPECT_NE(memory, std::string::npos);
+    state[memory + marker.size() + 13] = static_cast<char>(scale);
+    state[memory + marker.size() + 15] = static_cast<char>(fine);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << state;
+    return path;
+}
+
+TEST(LoggerToolTest, InfoPrintsThePressureDivisorAsScalePlusHundredths) {
+    struct {
+        unsigned char scale;
+        unsigned char fine;
+        const char* shown;
+    } cases[] = {
+        {4, 50, "4.50 counts per psi"},
+        {4, 5, "4.05 counts per psi"},
+        {4, 150, "5.50 counts per psi"},
+        {0, 255, "2.55 counts per psi"},
+    };
+    for (const auto& c : cases) {
+        const std::string state = StateFileWithCalibration(c.scale, c.fine);
+        const ToolRun run = RunTool("DEXTREL_SIM_STATE='" + state + "'", "info");
+        ASSERT_EQ(run.status, 0) << run.output;
+        EXPECT_NE(run.output.find(c.shown), std::string::npos) << c.shown << "\nin:\n"
+                                                               << run.output;
+        std::remove(state.c_str());
+    }
+}
+
 TEST(LoggerToolTest, DumpWritesTheWholeMemoryImage) {
     for (const char* firmware : {"0x0403", "0x0400"}) {
         const std::string path = HomePath("dump.bin");

@@ -87,8 +87,10 @@ void PrintHeader(const LoggerHeader& h) {
     std::printf("  Automatic stop: below %u %s for %u samples (%d s)\n", h.flowOffThreshold,
                 flowUnit, h.flowOffDelay,
                 LoggerConversions::DelaySamplesToSeconds(h.flowOffDelay, tenths));
-    std::printf("  Pressure calibration: zero %u counts, %u.%02u counts per psi\n", h.pressureZero,
-                h.pressureScale, h.pressureScaleFine);
+    // The fine byte counts hundredths and may exceed 99, so the divisor is summed, not spliced.
+    const double countsPerPsi = h.pressureScale + h.pressureScaleFine / 100.0;
+    std::printf("  Pressure calibration: zero %u counts, %.2f counts per psi\n", h.pressureZero,
+                countsPerPsi);
     std::printf("  Pressure unit: %s (%u)\n", PressureUnitName(h.pressureUnit), h.pressureUnit);
     std::printf("  Median filter %u, flow clamp %u, display alternation %u, volume range %u\n",
                 h.filterMedian, h.flowClamp, h.displayAlternation, h.volumeRange);
