@@ -12,12 +12,15 @@
 #include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
+#include <wx/print.h>
 #include <wx/testing.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -188,6 +191,32 @@ TEST_F(WorkspaceCommandsTest, AFailedImageSaveIsReported) {
     fs::create_directories(m_dir / "g.bmp" / "inner");
     wxTEST_DIALOG(Command(ID_CAPTURE, wxEVT_BUTTON), FileDialogAnswer(PathOf("g.bmp")));
     EXPECT_FALSE(log.errors.empty());
+}
+
+TEST_F(WorkspaceCommandsTest, PrintButtonAndPreviewMenuOpenThePreviewFrame) {
+    auto previewFrames = [] {
+        std::vector<wxPreviewFrame*> frames;
+        for (wxWindow* window : wxTopLevelWindows) {
+            if (auto* frame = dynamic_cast<wxPreviewFrame*>(window);
+                frame != nullptr && !frame->IsBeingDeleted()) {
+                frames.push_back(frame);
+            }
+        }
+        return frames;
+    };
+    Start();
+    for (const auto& [id, type] :
+         {std::pair{ID_PRINT_BUTTON, wxEVT_BUTTON}, std::pair{ID_PRINT_PREVIEW, wxEVT_MENU}}) {
+        SCOPED_TRACE(id);
+        Command(id, type);
+        const std::vector<wxPreviewFrame*> frames = previewFrames();
+        ASSERT_EQ(frames.size(), 1u);
+        EXPECT_EQ(frames[0]->GetTitle(), "Tiparire previzualizare");
+        EXPECT_TRUE(frames[0]->IsShown());
+        EXPECT_EQ(frames[0]->GetParent(), m_frame.get());
+        frames[0]->Destroy();
+        EXPECT_TRUE(WaitFor([&] { return previewFrames().empty(); }));
+    }
 }
 
 } // namespace
