@@ -29,7 +29,9 @@ PlotTimeAxis::PlotTimeAxis(const wxString& name, int align, bool ticks, bool res
 }
 
 wxString PlotTimeAxis::ElapsedText(double seconds) {
-    double whole = std::trunc(seconds);
+    // Tick values carry the rounding of the power-of-5 step (a tick at 125 s is 124.9999998);
+    // taken to the millisecond first, as the clock labels are, the tick reads 02:05, not 02:04.
+    double whole = std::trunc(std::round(seconds * 1000.0) / 1000.0);
     if (!std::isfinite(whole)) {
         whole = 0.0;
     }

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 struct StepCase {
@@ -84,11 +86,36 @@ struct ElapsedCase {
 };
 
 TEST(PlotTimeLabels, ElapsedTimeIsATimeOfDayFromMidnight) {
-    const ElapsedCase cases[] = {{75, "01:15"},     {3725, "01:02:05"}, {-5, "23:59:55"},
-                                 {0.2, "00:00"},    {59.9, "00:59"},    {86400, "00:00"},
-                                 {3600, "01:00:00"}};
+    const ElapsedCase cases[] = {{75, "01:15"},          {3725, "01:02:05"},
+                                 {-5, "23:59:55"},       {0.2, "00:00"},
+                                 {59.9, "00:59"},        {86400, "00:00"},
+                                 {3600, "01:00:00"},     {124.99999983721237, "02:05"},
+                                 {74.99999996, "01:15"}, {-124.99999983721237, "23:57:55"},
+                                 {59.9994, "00:59"}};
     for (const ElapsedCase& c : cases) {
         EXPECT_EQ(PlotTimeAxis::ElapsedText(c.seconds), c.text) << c.seconds;
+    }
+}
+
+// The steps of 5 s and more fall a hair short of whole seconds; each tick still reads the
+// second it stands on, and elapsed and clock labels agree.
+TEST(PlotTimeLabels, EveryTickReadsTheWholeSecondItStandsOn) {
+    wxDateTime midnight(3, wxDateTime::Mar, 2011, 0, 0, 0);
+    for (double scale : {0.1, 0.5, 1.0, 2.0, 10.0}) {
+        AxisTicks ticks(scale, 300, 400);
+        int count = 0;
+        ticks.ForEach(300 + 400 / scale, [&](double n) {
+            double second = std::round(n);
+            ++count;
+            EXPECT_EQ(PlotTimeAxis::ElapsedText(n), PlotTimeAxis::ElapsedText(second))
+                << "scale " << scale << " tick " << n;
+            if (n >= 0) {
+                EXPECT_EQ(PlotTimeAxis::ClockText(midnight, n).substr(3),
+                          PlotTimeAxis::ElapsedText(n).Right(5))
+                    << "scale " << scale << " tick " << n;
+            }
+        });
+        EXPECT_GT(count, 5) << scale;
     }
 }
 
