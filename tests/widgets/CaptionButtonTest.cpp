@@ -200,6 +200,23 @@ const HoverRepaintCase kHoverRepaintCases[] = {
 INSTANTIATE_TEST_SUITE_P(Looks, CaptionButtonHoverRepaint, ::testing::ValuesIn(kHoverRepaintCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(CaptionButtonTest, FocusedButtonShowsItsFocusImageOrElseTheNormalOne) {
+    m_frame->SetSize(wxRect(0, 0, 200, 150));
+    m_frame->Show();
+    m_button->SetFocus();
+    ASSERT_TRUE(WaitFor([&] { return m_button->HasFocus(); })) << "no focus";
+    EXPECT_EQ(CentreColour(), kNormal) << "only a normal image";
+
+    const wxColour focus(230, 200, 0);
+    m_button->SetBitmapFocus(SolidBitmap(focus));
+    EXPECT_EQ(CentreColour(), focus);
+    m_button->SetBitmapDisabled(SolidBitmap(kDisabled));
+    m_button->SetBitmapHover(SolidBitmap(kHover));
+    Mouse(wxEVT_ENTER_WINDOW);
+    EXPECT_EQ(CentreColour(), kHover) << "hover comes before focus";
+    m_frame->Hide();
+}
+
 TEST_F(CaptionButtonTest, GivenSizeIsTheMinimumInASizer) {
     EXPECT_EQ(m_button->GetMinSize(), kButtonSize);
     EXPECT_EQ(m_button->GetSize(), kButtonSize);
