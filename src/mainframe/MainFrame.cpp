@@ -676,13 +676,15 @@ int MainFrame::CurrentItem() const {
 
 void MainFrame::ReselectRow(int row) {
     m_recordList->SetFocus();
+    // The selection handling acts on the focused row, and a rebuilt list has none: the row
+    // takes the focus before it is selected.
+    m_recordList->Focus(row);
     // Selecting a row that is still selected raises no event: clear it first, so that the
     // selection handling runs again.
     if (m_recordList->IsSelected(row)) {
         m_recordList->Select(row, false);
     }
     m_recordList->Select(row, true);
-    m_recordList->Focus(row);
     m_recordList->EnsureVisible(row);
 }
 

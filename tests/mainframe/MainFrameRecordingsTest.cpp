@@ -229,4 +229,29 @@ TEST_F(RecordingsListTest, DeletingTheOnlyRowLeavesTheListEmptyAndThePlotUnchang
     EXPECT_EQ(m_frame->m_flowSeries->PointCount(), points);
 }
 
+TEST_F(RecordingsListTest, ConfirmingAnEditReselectsTheRowAndSwitchesItsFilterOff) {
+    struct Case {
+        int command;
+        const char* answer;
+    };
+    const Case cases[] = {
+        {ID_TITLE, "New"}, {ID_INFORMATION, "info"}, {ID_TEXT_BOX, "box"}, {ID_FLOW_TARGET, "3"}};
+    Start();
+    AddRecording("A");
+    AddRecording("B");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        SelectOnly(1);
+        Command(ID_FILTER, wxEVT_BUTTON);
+        ASSERT_TRUE(m_frame->m_recordings[1].IsFiltered());
+        wxTEST_DIALOG(Command(c.command, wxEVT_BUTTON), TextEntryAnswer(c.answer));
+        EXPECT_FALSE(m_frame->m_recordings[1].IsFiltered());
+        EXPECT_FALSE(m_frame->m_filterOn);
+        EXPECT_EQ(m_frame->m_recordList->GetFocusedItem(), 1);
+        EXPECT_TRUE(m_frame->m_recordList->IsSelected(1));
+        EXPECT_EQ(m_frame->m_shownIndex, 1);
+        EXPECT_TRUE(m_frame->m_titleButton->IsEnabled());
+    }
+}
+
 } // namespace
