@@ -469,8 +469,7 @@ void MainFrame::BuildControls() {
     root->Add(right, 1, wxEXPAND, 0);
 
     m_panel->SetSizer(root, true);
-    // The panel's minimum size becomes the frame's size hints and the frame takes
-    // that size.
+    // The panel's minimum size becomes the frame's size hints and the frame takes that size.
     root->SetSizeHints(this);
 }
 
@@ -830,8 +829,7 @@ void MainFrame::OnFilterSettings(wxCommandEvent&) {
     if (row < 0 || row >= static_cast<long>(m_recordings.size())) {
         return;
     }
-    // Re-applies a filter that was on with the new width; one that was off stays
-    // off.
+    // Re-applies a filter that was on with the new width; one that was off stays off.
     m_recordings[row].ApplyFilter(false, m_filterHalfWidth);
     m_filterOn = !m_filterOn;
     wxCommandEvent filter(wxEVT_BUTTON, ID_FILTER);
@@ -1329,9 +1327,8 @@ void MainFrame::OnExportCsv(wxCommandEvent&) {
 // Printing and image export
 
 namespace {
-const char* const kPrintFailure =
-    "Examinare \xC3\xAEnaintea imprimarii nereusita.\nVa rugam verificati "
-    "setarile imprimantei.";
+const char* const kPrintFailure = "Examinare înaintea imprimarii nereusita.\nVa rugam "
+                                  "verificati setarile imprimantei.";
 }
 
 void MainFrame::OnPrintPreview(wxCommandEvent&) {

@@ -36,8 +36,7 @@ public:
     MainFrame(const wxString& title, const wxPoint& pos, const wxSize& size);
     ~MainFrame() override;
 
-    // The configuration file: dextrelv48.ini directly in the user's configuration
-    // folder.
+    // The configuration file: dextrelv48.ini directly in the user's configuration folder.
     static wxString SettingsPath();
     void LoadSettings();
     void SaveSettings();
@@ -155,13 +154,11 @@ private:
                                      const wxSize& size);
     wxButton* MakeTextButton(int id, const wxString& text, const wxString& tooltip);
     void SetRecordButtonsEnabled(bool enabled);
-    // A latched tool or graph button shows its pressed image as its normal and
-    // hover image.
+    // A latched tool or graph button shows its pressed image as its normal and hover image.
     void SetButtonLatched(CaptionButton* button, const char* image, bool latched);
     void EditRecordText(int command);
     void SetSeriesWidths(int width, bool continuous);
-    // The four data series that the measuring marks, pens and recording texts
-    // apply to.
+    // The four data series that the measuring marks, pens and recording texts apply to.
     std::vector<PlotLayer*> SeriesLayers() const;
     void ShowSelectedGraph();
 
