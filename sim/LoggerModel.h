@@ -1,5 +1,6 @@
 #pragma once
 #include "FlowProfile.h"
+#include "LoggerShape.h"
 
 #include <cstdint>
 #include <ctime>
@@ -8,23 +9,9 @@
 #include <string>
 #include <vector>
 
-// How a simulated logger is made when it has no saved state.
-struct LoggerSetup {
-    std::uint16_t firmwareWord = 0x0403;
-    int events = 3;
-    int eventSamples = 0; // 0: every event draws its own length
-    std::uint32_t seed = 1;
-    std::uint16_t sampleReload = 0xF000;
-    bool metric = true;
-    std::uint8_t pressureUnit = 0x62;
-    std::uint16_t serialNumber = 4711;
-    std::uint8_t modelCode = 0;
-    std::uint8_t flowUnitCode = 1;
-    std::uint16_t battery = 117;
-    std::uint8_t errorCode = 0;
+// How one simulated logger is made when it has no saved state.
+struct LoggerSetup : LoggerShape {
     std::time_t clock = 0; // logger clock at start, seconds of a UTC calendar
-    int corruptToc = 0;    // 0 sound, 1 erased entries, 2 scrambled entries
-    bool raggedLive = false;
 };
 
 // One Vendrix as seen from the wire: its 128 KiB memory with the settings header, the events and

@@ -27,21 +27,11 @@ std::time_t ParseClock(const std::string& text) {
 
 LoggerSetup SetupFor(const SimulatedLogger::Options& options, int logger) {
     LoggerSetup setup;
-    setup.firmwareWord = options.firmwareWord;
-    setup.events = options.events;
-    setup.eventSamples = options.eventSamples;
-    setup.seed = options.seed + static_cast<std::uint32_t>(logger) * 1000u;
-    setup.sampleReload = options.sampleReload;
-    setup.metric = options.metric;
-    setup.pressureUnit = options.pressureUnit;
-    setup.serialNumber = static_cast<std::uint16_t>(options.serialNumber + logger);
-    setup.modelCode = options.modelCode;
-    setup.flowUnitCode = options.flowUnitCode;
-    setup.battery = options.battery;
-    setup.errorCode = options.errorCode;
+    static_cast<LoggerShape&>(setup) = options;
+    // A second logger differs in its events and its serial number.
+    setup.seed += static_cast<std::uint32_t>(logger) * 1000u;
+    setup.serialNumber = static_cast<std::uint16_t>(setup.serialNumber + logger);
     setup.clock = ParseClock(options.clock);
-    setup.corruptToc = options.corruptToc;
-    setup.raggedLive = options.raggedLive;
     return setup;
 }
 

@@ -2,29 +2,17 @@
 // In-process control of the simulated Vendrix logger (libdextrel_sim). Programs that link the
 // library, or run with it preloaded, talk to this model through the ordinary libusb 0.1 calls;
 // tests use the functions below to shape the model, inject faults and read the wire traffic.
+#include "LoggerShape.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace SimulatedLogger {
 
-struct Options {
-    // The logger as made when there is no state file.
-    std::uint16_t firmwareWord = 0x0403; // 0x0403: 41-byte header, anything else 21
-    int events = 3;                      // recorded events in memory
-    int eventSamples = 0;                // samples per event; 0 draws each length (120..719)
-    std::uint32_t seed = 1;              // the same seed gives the same memory
-    std::uint16_t sampleReload = 0xF000; // 1 s
-    bool metric = true;
-    std::uint8_t pressureUnit = 0x62;
-    std::uint16_t serialNumber = 4711;
-    std::uint8_t modelCode = 0;
-    std::uint8_t flowUnitCode = 1;
-    std::uint16_t battery = 117;
-    std::uint8_t errorCode = 0;
+struct Options : LoggerShape {
+    // The logger as made when there is no state file: the shape above, and
     std::string clock;       // "YYYY-MM-DD HH:MM:SS"; empty: the host's UTC time
-    int corruptToc = 0;      // 1: entries read 0xFF, 2: entries scrambled
-    bool raggedLive = false; // live blocks count one stray byte after the samples
     bool frozenTime = false; // simulation time moves only by AdvanceTime
 
     // The bus.
