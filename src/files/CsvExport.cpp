@@ -3,7 +3,7 @@
 #include "files/AtomicFileWriter.h"
 #include "files/ClassicNumber.h"
 #include "files/TextEncoding.h"
-#include "mainframe/Units.h"
+#include "records/Units.h"
 
 namespace {
 

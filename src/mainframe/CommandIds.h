@@ -51,3 +51,22 @@ enum CommandId {
     ID_FLOW_TARGET = 66,
     ID_ABSOLUTE_TIME = 67,
 };
+
+// The flow-unit commands by flow unit index; their ids are not in index order.
+constexpr int kFlowUnitMenuIds[4] = {ID_FLOW_UNIT_LPM, ID_FLOW_UNIT_LPS, ID_FLOW_UNIT_M3H,
+                                     ID_FLOW_UNIT_GPM};
+
+// -1 for an unknown index.
+constexpr int MenuIdOfFlowIndex(int flowIndex) {
+    return flowIndex >= 0 && flowIndex < 4 ? kFlowUnitMenuIds[flowIndex] : -1;
+}
+
+// -1 for an id that is none of the four.
+constexpr int FlowIndexOfMenuId(int menuId) {
+    for (int index = 0; index < 4; ++index) {
+        if (kFlowUnitMenuIds[index] == menuId) {
+            return index;
+        }
+    }
+    return -1;
+}

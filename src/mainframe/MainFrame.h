@@ -38,23 +38,17 @@ public:
 
     // The configuration file: dextrelv48.ini directly in the user's configuration folder.
     static wxString SettingsPath();
-    void LoadSettings();
-    void SaveSettings();
 
-    void UpdateFlowUnitChecks();
+    // Opens a workspace as "Deschidere" does once a file has been chosen: an unreadable file is
+    // reported and changes nothing, a damaged one gives the records read before the damage.
+    void OpenWorkspaceFile(const wxString& path);
+
     // Writes the unit texts into the controls and layers: -1 for the logger's
     // settings, or a recording's index for its own unit system and pressure unit.
     void ApplyUnitTexts(int recordingIndex);
-
-    // Recordings list
+    // Rebuilds the recordings list from the collection.
     void RefreshList();
-    void ReselectRow(int row);
-    // The focused row when exactly one row is selected, else -1.
-    int CurrentItem() const;
-
-    // Graphs
-    void BuildGraphLayers();
-    void RebuildGraph();
+    // Shows one recording in the plot; an index outside the collection changes nothing.
     void ShowRecording(int index);
 
     // Workspace files. A damaged file gives the complete records read before the damage; an
@@ -64,7 +58,127 @@ public:
     // Writes m_workspacePath; the workspace counts as saved only when the file was written.
     bool WriteWorkspace();
 
-    LoggerUsb* m_usb = nullptr;
+private:
+    // The tests reach the window's parts through their fixture.
+    friend struct MainFrameInternals;
+
+    enum class MeasureMode { None, Flow, Pressure };
+    enum class RecordText { Title, Information, TextBox, FlowTarget };
+
+    // Configuration and start-up.
+    void LoadSettings();
+    void SaveSettings();
+    void BuildMenuBar();
+    void BuildControls();
+    void InitialiseState();
+    void CreateStatusLine();
+    void ShowSplash();
+    CaptionButton* MakeCaptionButton(int id, const char* image, const wxString& caption,
+                                     const wxString& tooltip, const wxSize& size);
+    wxBitmapButton* MakeDeviceButton(int id, const char* image, const wxString& tooltip,
+                                     const wxSize& size);
+    wxButton* MakeTextButton(int id, const wxString& text, const wxString& tooltip);
+
+    // Units.
+    void UpdateFlowUnitChecks();
+    void SelectFlowUnit(int flowIndex);
+
+    // Recordings list.
+    void ReselectRow(int row);
+    // The focused row when exactly one row is selected, else -1.
+    int CurrentItem() const;
+    // The row of the recording the record commands act on, or -1 when exactly one row is not
+    // selected or it has no recording.
+    int SelectedRow() const;
+    Storage* SelectedRecord();
+    // The focused row when it has a recording, whatever else is selected, else -1.
+    int FocusedRow() const;
+    void SetRecordButtonsEnabled(bool enabled);
+    void EditRecordText(int row, RecordText which);
+    void EditTitle(int row);
+    void DeleteRecording(int row);
+    void SetFilter(bool on);
+    void ChangeFilterWidth();
+
+    // Graphs.
+    void BuildGraphLayers();
+    void RebuildGraph();
+    // The four data series that the measuring marks, pens and recording texts apply to.
+    std::vector<PlotLayer*> SeriesLayers() const;
+    // A latched tool or graph button shows its pressed image as its normal and hover image.
+    void SetButtonLatched(CaptionButton* button, const char* image, bool latched);
+    void ShowSelectedGraph();
+    void ShowFlowGraph();
+    void ToggleFlowGraph();
+    void ShowVolumeGraph();
+    void TogglePressureGraph();
+    void ToggleGrid();
+    void ToggleSamples();
+    void SetSeriesWidths(int width, bool continuous);
+    void ChooseSeriesColour(int command);
+    void ChooseSeriesWidth(int command);
+    void ToggleAbsoluteTime();
+
+    // Measuring.
+    void SetMeasureMode(MeasureMode mode);
+    void ShowMeasurement(int kind, const wxString& text);
+
+    // Files.
+    void ChooseAndOpenWorkspace();
+    void SaveWorkspace();
+    void SaveWorkspaceAs();
+    void ExportSelectedCsv();
+
+    // Printing and image export.
+    void ShowPrintPreview();
+    void PrintGraph();
+    void SaveGraphImage();
+
+    void OnClose(wxCloseEvent& event);
+    void OnExit(wxCommandEvent& event);
+    void OnOpen(wxCommandEvent& event);
+    void OnSave(wxCommandEvent& event);
+    void OnSaveAs(wxCommandEvent& event);
+    void OnPrint(wxCommandEvent& event);
+    void OnPrintPreview(wxCommandEvent& event);
+    void OnCapture(wxCommandEvent& event);
+    void OnSeriesColour(wxCommandEvent& event);
+    void OnSeriesWidth(wxCommandEvent& event);
+    void OnFlowUnit(wxCommandEvent& event);
+    void OnAbsoluteTime(wxCommandEvent& event);
+    void OnExportCsv(wxCommandEvent& event);
+    void OnFilterSettings(wxCommandEvent& event);
+    void OnShowTips(wxCommandEvent& event);
+    void OnFlowGraph(wxCommandEvent& event);
+    void OnVolumeGraph(wxCommandEvent& event);
+    void OnPressureGraph(wxCommandEvent& event);
+    void OnZoomIn(wxCommandEvent& event);
+    void OnZoomOut(wxCommandEvent& event);
+    void OnMeasureFlow(wxCommandEvent& event);
+    void OnMeasurePressure(wxCommandEvent& event);
+    void OnGrid(wxCommandEvent& event);
+    void OnSamples(wxCommandEvent& event);
+    void OnFilter(wxCommandEvent& event);
+    void OnLiveStart(wxCommandEvent& event);
+    void OnLiveStop(wxCommandEvent& event);
+    void OnDeviceSettings(wxCommandEvent& event);
+    void OnClearMemory(wxCommandEvent& event);
+    void OnDownload(wxCommandEvent& event);
+    void OnDelete(wxCommandEvent& event);
+    void OnTitle(wxCommandEvent& event);
+    void OnInformation(wxCommandEvent& event);
+    void OnTextBox(wxCommandEvent& event);
+    void OnFlowTarget(wxCommandEvent& event);
+    void OnListSelected(wxListEvent& event);
+    void OnListDeselected(wxListEvent& event);
+    void OnListActivated(wxListEvent& event);
+    void OnStatusTimer(wxTimerEvent& event);
+    void OnLiveTimer(wxTimerEvent& event);
+    void OnPlotTextBox(wxCommandEvent& event);
+    void OnPlotMeasure(wxCommandEvent& event);
+    void OnTipsAtStartup(wxCommandEvent& event);
+
+    std::unique_ptr<LoggerUsb> m_usb;
     std::vector<Storage> m_recordings;
     int m_shownIndex = -1;
     bool m_saved = false;
@@ -140,71 +254,6 @@ public:
     int m_pointWidth = 6;
     int m_lineWidth = 2;
     int m_markedIndex = -1;
-
-private:
-    void BuildMenuBar();
-    void BuildControls();
-    void InitialiseState();
-    void CreateStatusLine();
-    void ShowSplash();
-
-    CaptionButton* MakeCaptionButton(int id, const char* image, const wxString& caption,
-                                     const wxString& tooltip, const wxSize& size);
-    wxBitmapButton* MakeDeviceButton(int id, const char* image, const wxString& tooltip,
-                                     const wxSize& size);
-    wxButton* MakeTextButton(int id, const wxString& text, const wxString& tooltip);
-    void SetRecordButtonsEnabled(bool enabled);
-    // A latched tool or graph button shows its pressed image as its normal and hover image.
-    void SetButtonLatched(CaptionButton* button, const char* image, bool latched);
-    void EditRecordText(int command);
-    void SetSeriesWidths(int width, bool continuous);
-    // The four data series that the measuring marks, pens and recording texts apply to.
-    std::vector<PlotLayer*> SeriesLayers() const;
-    void ShowSelectedGraph();
-
-    void OnClose(wxCloseEvent& event);
-    void OnExit(wxCommandEvent& event);
-    void OnOpen(wxCommandEvent& event);
-    void OnSave(wxCommandEvent& event);
-    void OnSaveAs(wxCommandEvent& event);
-    void OnPrint(wxCommandEvent& event);
-    void OnPrintPreview(wxCommandEvent& event);
-    void OnCapture(wxCommandEvent& event);
-    void OnSeriesColour(wxCommandEvent& event);
-    void OnSeriesWidth(wxCommandEvent& event);
-    void OnFlowUnit(wxCommandEvent& event);
-    void OnAbsoluteTime(wxCommandEvent& event);
-    void OnExportCsv(wxCommandEvent& event);
-    void OnFilterSettings(wxCommandEvent& event);
-    void OnShowTips(wxCommandEvent& event);
-    void OnFlowGraph(wxCommandEvent& event);
-    void OnVolumeGraph(wxCommandEvent& event);
-    void OnPressureGraph(wxCommandEvent& event);
-    void OnZoomIn(wxCommandEvent& event);
-    void OnZoomOut(wxCommandEvent& event);
-    void OnMeasureFlow(wxCommandEvent& event);
-    void OnMeasurePressure(wxCommandEvent& event);
-    void OnGrid(wxCommandEvent& event);
-    void OnSamples(wxCommandEvent& event);
-    void OnFilter(wxCommandEvent& event);
-    void OnLiveStart(wxCommandEvent& event);
-    void OnLiveStop(wxCommandEvent& event);
-    void OnDeviceSettings(wxCommandEvent& event);
-    void OnClearMemory(wxCommandEvent& event);
-    void OnDownload(wxCommandEvent& event);
-    void OnDelete(wxCommandEvent& event);
-    void OnTitle(wxCommandEvent& event);
-    void OnInformation(wxCommandEvent& event);
-    void OnTextBox(wxCommandEvent& event);
-    void OnFlowTarget(wxCommandEvent& event);
-    void OnListSelected(wxListEvent& event);
-    void OnListDeselected(wxListEvent& event);
-    void OnListActivated(wxListEvent& event);
-    void OnStatusTimer(wxTimerEvent& event);
-    void OnLiveTimer(wxTimerEvent& event);
-    void OnPlotTextBox(wxCommandEvent& event);
-    void OnPlotMeasure(wxCommandEvent& event);
-    void OnTipsAtStartup(wxCommandEvent& event);
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -23,3 +23,7 @@ AxisTicks::AxisTicks(double scale, double centre, double halfSpan) {
     m_first = std::floor((centre - halfSpan / scale) / m_step) * m_step;
     m_valid = std::isfinite(m_first);
 }
+
+wxString AxisTicks::ValueLabel(double value, int stepDigits) {
+    return wxString::Format(stepDigits >= 1 ? "%.f" : "%.1f", value);
+}

@@ -1,4 +1,6 @@
 #pragma once
+#include <wx/string.h>
+
 #include <cmath>
 
 // The tick values of one axis: a power of 5 of the data unit as the step, so that ticks lie
@@ -13,6 +15,9 @@ public:
     int Digits() const { return m_digits; }
     double Step() const { return m_step; }
     double First() const { return m_first; }
+
+    // The label of a value tick: whole numbers when the step is 5 or more, else one decimal.
+    static wxString ValueLabel(double value, int stepDigits);
 
     // Visits every tick value from the first one while it stays below limit.
     template <class Visit> void ForEach(double limit, Visit visit) const {

@@ -9,9 +9,10 @@
 
 wxBEGIN_EVENT_TABLE(FilterDialog, wxDialog)
     // Every kind of scroll, dragging included, so the text follows the thumb.
-    EVT_COMMAND_SCROLL(FilterDialog::ID_SLIDER, FilterDialog::OnSliderScroll) wxEND_EVENT_TABLE()
+    EVT_COMMAND_SCROLL(FilterDialog::ID_SLIDER, FilterDialog::OnSliderScroll)
+wxEND_EVENT_TABLE()
 
-        FilterDialog::FilterDialog(wxWindow* parent, int halfWidth)
+FilterDialog::FilterDialog(wxWindow* parent, int halfWidth)
     : wxDialog(parent, wxID_ANY, "Setari filtrare", wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE, "dialog"),
       // A width outside the slider's range would leave the text, the slider and the

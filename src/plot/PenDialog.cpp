@@ -4,9 +4,11 @@
 #include <wx/choice.h>
 #include <wx/sizer.h>
 
-wxBEGIN_EVENT_TABLE(PenDialog, wxDialog) EVT_BUTTON(wxID_OK, PenDialog::OnOk) wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(PenDialog, wxDialog)
+    EVT_BUTTON(wxID_OK, PenDialog::OnOk)
+wxEND_EVENT_TABLE()
 
-    PenDialog::PenDialog(wxWindow* parent, int width)
+PenDialog::PenDialog(wxWindow* parent, int width)
     : wxDialog(parent, wxID_ANY, "Stil linie grafic", wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE, "dialog"),
       m_selection(width >= 1 && width <= MaxWidth ? width - 1 : wxNOT_FOUND) {

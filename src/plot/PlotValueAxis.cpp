@@ -15,10 +15,6 @@ PlotValueAxis::PlotValueAxis(const wxString& name, int align, bool ticks, bool r
     m_pen = *wxGREY_PEN;
 }
 
-wxString PlotValueAxis::TickLabel(double value, int stepDigits) {
-    return wxString::Format(stepDigits >= 1 ? "%.f" : "%.1f", value);
-}
-
 int PlotValueAxis::LinePosition(const PlotWindow& window) const {
     int hw = window.scrX / 2;
     switch (align) {
@@ -68,7 +64,7 @@ void PlotValueAxis::Draw(wxDC& dc, PlotWindow& window) {
             return;
         }
         DrawTick(dc, x0, p, gridEnd);
-        wxString text = TickLabel(n, tickValues.Digits());
+        wxString text = AxisTicks::ValueLabel(n, tickValues.Digits());
         wxCoord tw = 0, th = 0;
         dc.GetTextExtent(text, &tw, &th);
         if (th / 2 + lastTop - p <= 32) {

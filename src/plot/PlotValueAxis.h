@@ -16,9 +16,6 @@ public:
     void SetKeyLabel(const wxString& text) { keyLabel = text; }
     void SetTopKeyLabel(const wxString& text) { topKeyLabel = text; }
 
-    // Whole numbers when the tick step is 5 or more, else one decimal.
-    static wxString TickLabel(double value, int stepDigits);
-
     // 0 near the right edge, 1 at data x = 0, 2 50 pixels from the left, 4 left edge, 5 right.
     int align;
     bool ticks;

@@ -31,7 +31,6 @@ wxString Translated(const char* utf8) {
 
 } // namespace
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(PlotWindow, wxScrolledWindow)
     EVT_PAINT(PlotWindow::OnPaint)
     EVT_SIZE(PlotWindow::OnSize)
@@ -50,12 +49,11 @@ wxBEGIN_EVENT_TABLE(PlotWindow, wxScrolledWindow)
     EVT_MENU(PlotWindow::ID_LOCK_ASPECT, PlotWindow::OnLockAspect)
     EVT_MENU(PlotWindow::ID_HELP, PlotWindow::OnHelp)
 wxEND_EVENT_TABLE()
-    // clang-format on
 
-    // The scrollbars only report where the view is; both are always available, as on other
-    // desktops where a window may show scrollbars without asking for them at creation.
-    PlotWindow::PlotWindow(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
-                           long style)
+// The scrollbars only report where the view is; both are always available, as on other
+// desktops where a window may show scrollbars without asking for them at creation.
+PlotWindow::PlotWindow(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
+                       long style)
     : wxScrolledWindow(parent, id, pos, size, style | wxHSCROLL | wxVSCROLL, "plot") {
     SetBackgroundColour(*wxWHITE);
     SetBackgroundStyle(wxBG_STYLE_CUSTOM);

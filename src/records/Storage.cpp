@@ -1,6 +1,6 @@
 #include "records/Storage.h"
 
-#include "mainframe/Units.h"
+#include "records/Units.h"
 
 namespace {
 

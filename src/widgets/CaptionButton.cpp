@@ -6,16 +6,18 @@
 
 wxIMPLEMENT_DYNAMIC_CLASS(CaptionButton, wxControl);
 
-wxBEGIN_EVENT_TABLE(CaptionButton, wxControl) EVT_PAINT(CaptionButton::OnPaint)
-    EVT_LEFT_DOWN(CaptionButton::OnLeftDown) EVT_LEFT_DCLICK(CaptionButton::OnLeftDown)
-        EVT_LEFT_UP(CaptionButton::OnLeftUp) EVT_MOTION(CaptionButton::OnMotion)
-            EVT_ENTER_WINDOW(CaptionButton::OnEnter) EVT_LEAVE_WINDOW(CaptionButton::OnLeave)
-                EVT_KEY_DOWN(CaptionButton::OnKeyDown) EVT_SET_FOCUS(CaptionButton::OnFocusChange)
+wxBEGIN_EVENT_TABLE(CaptionButton, wxControl)
+    EVT_PAINT(CaptionButton::OnPaint)
+    EVT_LEFT_DOWN(CaptionButton::OnLeftDown)
+    EVT_LEFT_DCLICK(CaptionButton::OnLeftDown) EVT_LEFT_UP(CaptionButton::OnLeftUp)
+        EVT_MOTION(CaptionButton::OnMotion) EVT_ENTER_WINDOW(CaptionButton::OnEnter)
+            EVT_LEAVE_WINDOW(CaptionButton::OnLeave) EVT_KEY_DOWN(CaptionButton::OnKeyDown)
+                EVT_SET_FOCUS(CaptionButton::OnFocusChange)
                     EVT_KILL_FOCUS(CaptionButton::OnFocusChange)
                         EVT_SYS_COLOUR_CHANGED(CaptionButton::OnSysColourChanged)
-                            wxEND_EVENT_TABLE()
+wxEND_EVENT_TABLE()
 
-                                CaptionButton::CaptionButton() = default;
+CaptionButton::CaptionButton() = default;
 
 CaptionButton::CaptionButton(wxWindow* parent, wxWindowID id, const wxBitmap& bitmap,
                              const wxString& caption, const wxPoint& pos, const wxSize& size,

@@ -2,9 +2,10 @@
 
 #include "widgets/LcdText.h"
 
-wxBEGIN_EVENT_TABLE(LcdClock, LcdDisplay) wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(LcdClock, LcdDisplay)
+wxEND_EVENT_TABLE()
 
-    LcdClock::LcdClock(wxWindow* parent, const wxPoint& pos, const wxSize& size)
+LcdClock::LcdClock(wxWindow* parent, const wxPoint& pos, const wxSize& size)
     : LcdDisplay(parent, pos, size) {}
 
 LcdClock::~LcdClock() = default;

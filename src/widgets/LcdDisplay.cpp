@@ -7,10 +7,12 @@
 
 #include <algorithm>
 
-wxBEGIN_EVENT_TABLE(LcdDisplay, wxWindow) EVT_PAINT(LcdDisplay::OnPaint)
-    EVT_SIZE(LcdDisplay::OnSize) wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(LcdDisplay, wxWindow)
+    EVT_PAINT(LcdDisplay::OnPaint)
+    EVT_SIZE(LcdDisplay::OnSize)
+wxEND_EVENT_TABLE()
 
-        LcdDisplay::LcdDisplay(wxWindow* parent, const wxPoint& pos, const wxSize& size)
+LcdDisplay::LcdDisplay(wxWindow* parent, const wxPoint& pos, const wxSize& size)
     : wxWindow(parent, wxID_ANY, pos, size, wxNO_BORDER, "panel") {
     // The whole window is painted on every paint, so the toolkit need not erase it first.
     SetBackgroundStyle(wxBG_STYLE_PAINT);

@@ -20,11 +20,13 @@ const int kLineStep = 20;
 const int kTipAreaHeight = 100;
 } // namespace
 
-wxBEGIN_EVENT_TABLE(TipsDialog, wxDialog) EVT_PAINT(TipsDialog::OnPaint)
+wxBEGIN_EVENT_TABLE(TipsDialog, wxDialog)
+    EVT_PAINT(TipsDialog::OnPaint)
     EVT_BUTTON(TipsDialog::kNextTipId, TipsDialog::OnNextTip)
-        EVT_CHECKBOX(TipsDialog::kShowAtStartupId, TipsDialog::OnShowAtStartup) wxEND_EVENT_TABLE()
+    EVT_CHECKBOX(TipsDialog::kShowAtStartupId, TipsDialog::OnShowAtStartup)
+wxEND_EVENT_TABLE()
 
-            TipsDialog::TipsDialog(wxWindow* parent, bool showAtStartup)
+TipsDialog::TipsDialog(wxWindow* parent, bool showAtStartup)
     : wxDialog(parent, wxID_ANY, "Sfaturi ajutatoare", wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX, "dialog"),
       m_owner(parent) {

@@ -1,5 +1,6 @@
 #include "files/CsvExport.h"
 #include "files/TempFolder.h"
+#include "support/TextLines.h"
 
 #include <gtest/gtest.h>
 
@@ -7,17 +8,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<std::string> LinesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = text.find('\n', start);
-        lines.push_back(text.substr(start, end - start));
-        start = end == std::string::npos ? text.size() : end + 1;
-    }
-    return lines;
-}
 
 Storage ExportedRecord(int metric, int pressureUnit) {
     Storage record("05/03/2012 14:30:05", 1000, metric, false, 0, 1);

@@ -3,6 +3,7 @@
 #include "files/CsvExport.h"
 #include "files/FileSizeLimit.h"
 #include "files/TempFolder.h"
+#include "support/TextLines.h"
 
 #include <gtest/gtest.h>
 
@@ -17,17 +18,6 @@ namespace {
 
 std::string Utf8(const wxString& text) {
     return std::string(text.utf8_str());
-}
-
-std::vector<std::string> LinesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = text.find('\n', start);
-        lines.push_back(text.substr(start, end - start));
-        start = end == std::string::npos ? text.size() : end + 1;
-    }
-    return lines;
 }
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {

@@ -72,28 +72,28 @@ TEST_F(WorkspaceCommandsTest, SaveAsAppendsTheExtensionAndOpenReadsItBack) {
     AddRecording("Run 2").SetTextBox("AB\nC");
     wxTEST_DIALOG(Command(ID_SAVE_WORKSPACE_AS), FileDialogAnswer(PathOf("run")));
     EXPECT_TRUE(fs::exists(m_dir / "run.vrx"));
-    EXPECT_EQ(m_frame->m_workspacePath, PathOf("run.vrx"));
+    EXPECT_EQ(In(m_frame).m_workspacePath, PathOf("run.vrx"));
     EXPECT_EQ(m_frame->GetTitle(), "run");
-    EXPECT_TRUE(m_frame->m_saved);
+    EXPECT_TRUE(In(m_frame).m_saved);
     EXPECT_EQ(ReadFile(m_dir / "run.vrx").substr(0, 9), "480000\n2\n");
 
     // Save writes to the same path without asking.
-    m_frame->m_recordings[0].SetTitle("Changed");
-    m_frame->m_saved = false;
+    In(m_frame).m_recordings[0].SetTitle("Changed");
+    In(m_frame).m_saved = false;
     Command(ID_SAVE_WORKSPACE, wxEVT_BUTTON);
-    EXPECT_TRUE(m_frame->m_saved);
+    EXPECT_TRUE(In(m_frame).m_saved);
 
-    m_frame->m_recordings.clear();
+    In(m_frame).m_recordings.clear();
     m_frame->RefreshList();
     AppSettings.flowUnit = 0;
     wxTEST_DIALOG(Command(ID_OPEN_BUTTON, wxEVT_BUTTON), FileDialogAnswer(PathOf("run.vrx")));
-    ASSERT_EQ(m_frame->m_recordings.size(), 2u);
-    EXPECT_EQ(m_frame->m_recordings[0].GetTitle(), "Changed");
-    EXPECT_EQ(m_frame->m_recordings[1].GetTextBox(), "AB\nC");
-    EXPECT_EQ(m_frame->m_recordList->GetItemCount(), 2);
+    ASSERT_EQ(In(m_frame).m_recordings.size(), 2u);
+    EXPECT_EQ(In(m_frame).m_recordings[0].GetTitle(), "Changed");
+    EXPECT_EQ(In(m_frame).m_recordings[1].GetTextBox(), "AB\nC");
+    EXPECT_EQ(In(m_frame).m_recordList->GetItemCount(), 2);
     EXPECT_EQ(AppSettings.flowUnit, 1);
-    EXPECT_TRUE(m_frame->m_unitItems[1]->IsChecked());
-    EXPECT_TRUE(m_frame->m_saved);
+    EXPECT_TRUE(In(m_frame).m_unitItems[1]->IsChecked());
+    EXPECT_TRUE(In(m_frame).m_saved);
     EXPECT_EQ(m_frame->GetTitle(), "run.vrx");
 }
 
@@ -101,18 +101,18 @@ TEST_F(WorkspaceCommandsTest, SaveWithoutAPathAsksForOneAndCancellingWritesNothi
     Start();
     AddRecording("A");
     wxTEST_DIALOG(Command(ID_SAVE_WORKSPACE, wxEVT_BUTTON), FileDialogAnswer("", wxID_CANCEL));
-    EXPECT_FALSE(m_frame->m_saved);
-    EXPECT_TRUE(m_frame->m_workspacePath.empty());
+    EXPECT_FALSE(In(m_frame).m_saved);
+    EXPECT_TRUE(In(m_frame).m_workspacePath.empty());
     EXPECT_TRUE(fs::is_empty(m_dir));
 }
 
 TEST_F(WorkspaceCommandsTest, AFailingSaveIsReportedAndLeavesTheWorkspaceUnsaved) {
     Start();
     AddRecording("A");
-    m_frame->m_workspacePath = PathOf("missing/run.vrx");
+    In(m_frame).m_workspacePath = PathOf("missing/run.vrx");
     CapturedLog log;
     Command(ID_SAVE_WORKSPACE, wxEVT_BUTTON);
-    EXPECT_FALSE(m_frame->m_saved);
+    EXPECT_FALSE(In(m_frame).m_saved);
     EXPECT_FALSE(log.errors.empty());
     EXPECT_FALSE(fs::exists(m_dir / "missing"));
 }
@@ -120,15 +120,15 @@ TEST_F(WorkspaceCommandsTest, AFailingSaveIsReportedAndLeavesTheWorkspaceUnsaved
 TEST_F(WorkspaceCommandsTest, AnUnreadableFileKeepsTheCurrentWorkspace) {
     Start();
     AddRecording("Keep");
-    m_frame->m_workspacePath = "/somewhere/else.vrx";
-    m_frame->m_saved = true;
+    In(m_frame).m_workspacePath = "/somewhere/else.vrx";
+    In(m_frame).m_saved = true;
     CapturedLog log;
     EXPECT_EQ(m_frame->ReadWorkspace(PathOf("none.vrx")), MainFrame::WorkspaceUnreadable);
     EXPECT_TRUE(log.errors.Contains("Cannot open File for Reading"));
-    ASSERT_EQ(m_frame->m_recordings.size(), 1u);
-    EXPECT_EQ(m_frame->m_recordings[0].GetTitle(), "Keep");
-    EXPECT_EQ(m_frame->m_workspacePath, "/somewhere/else.vrx");
-    EXPECT_TRUE(m_frame->m_saved);
+    ASSERT_EQ(In(m_frame).m_recordings.size(), 1u);
+    EXPECT_EQ(In(m_frame).m_recordings[0].GetTitle(), "Keep");
+    EXPECT_EQ(In(m_frame).m_workspacePath, "/somewhere/else.vrx");
+    EXPECT_TRUE(In(m_frame).m_saved);
     EXPECT_EQ(m_frame->GetTitle(), "Fara titlu");
 }
 
@@ -148,11 +148,11 @@ TEST_F(WorkspaceCommandsTest, ADamagedFileKeepsTheCompleteRecordsButNotItsPath) 
     }
     CapturedLog log;
     wxTEST_DIALOG(Command(ID_OPEN_WORKSPACE), FileDialogAnswer(PathOf("bad.vrx")));
-    ASSERT_EQ(m_frame->m_recordings.size(), 1u);
-    EXPECT_EQ(m_frame->m_recordings[0].GetTitle(), "First");
+    ASSERT_EQ(In(m_frame).m_recordings.size(), 1u);
+    EXPECT_EQ(In(m_frame).m_recordings[0].GetTitle(), "First");
     EXPECT_TRUE(log.errors.Contains("bad.vrx"));
-    EXPECT_TRUE(m_frame->m_workspacePath.empty());
-    EXPECT_FALSE(m_frame->m_saved);
+    EXPECT_TRUE(In(m_frame).m_workspacePath.empty());
+    EXPECT_FALSE(In(m_frame).m_saved);
 }
 
 TEST_F(WorkspaceCommandsTest, CsvExportWritesTheFocusedRecording) {
@@ -182,7 +182,7 @@ TEST_F(WorkspaceCommandsTest, CaptureSavesABitmapOfThePlotWindowsSize) {
     wxTEST_DIALOG(Command(ID_CAPTURE, wxEVT_BUTTON), FileDialogAnswer(PathOf("g.bmp")));
     wxImage image;
     ASSERT_TRUE(image.LoadFile(PathOf("g.bmp"), wxBITMAP_TYPE_BMP));
-    EXPECT_EQ(image.GetSize(), m_frame->m_plot->GetSize());
+    EXPECT_EQ(image.GetSize(), In(m_frame).m_plot->GetSize());
 }
 
 TEST_F(WorkspaceCommandsTest, AFailedImageSaveIsReported) {

@@ -1,13 +1,48 @@
 #include "mainframe/MainFrameFixture.h"
 #include "support/GuiTestSupport.h"
 
+#include "device/LoggerUsb.h"
+
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
+MainFrameInternals::MainFrameInternals(MainFrame* f)
+    : frame(f), m_usb(f->m_usb), m_recordings(f->m_recordings), m_shownIndex(f->m_shownIndex),
+      m_saved(f->m_saved), m_workspacePath(f->m_workspacePath), m_statusTimer(f->m_statusTimer),
+      m_liveTimer(f->m_liveTimer), m_filterOn(f->m_filterOn),
+      m_filterHalfWidth(f->m_filterHalfWidth), m_flowGraphShown(f->m_flowGraphShown),
+      m_volumeGraphShown(f->m_volumeGraphShown), m_pressureGraphShown(f->m_pressureGraphShown),
+      m_measureFlow(f->m_measureFlow), m_measurePressure(f->m_measurePressure),
+      m_gridShown(f->m_gridShown), m_samplesShown(f->m_samplesShown), m_dateMenu(f->m_dateMenu),
+      m_unitItems(f->m_unitItems), m_absoluteTimeItem(f->m_absoluteTimeItem), m_panel(f->m_panel),
+      m_plot(f->m_plot), m_recordList(f->m_recordList), m_clock(f->m_clock),
+      m_flowLcd(f->m_flowLcd), m_pressureLcd(f->m_pressureLcd), m_flowUnitLabel(f->m_flowUnitLabel),
+      m_pressureUnitLabel(f->m_pressureUnitLabel), m_batteryGauge(f->m_batteryGauge),
+      m_memoryGauge(f->m_memoryGauge), m_resourceText(f->m_resourceText),
+      m_openButton(f->m_openButton), m_saveButton(f->m_saveButton), m_printButton(f->m_printButton),
+      m_captureButton(f->m_captureButton), m_versionButton(f->m_versionButton),
+      m_flowGraphButton(f->m_flowGraphButton), m_volumeGraphButton(f->m_volumeGraphButton),
+      m_pressureGraphButton(f->m_pressureGraphButton), m_zoomInButton(f->m_zoomInButton),
+      m_zoomOutButton(f->m_zoomOutButton), m_measureFlowButton(f->m_measureFlowButton),
+      m_measurePressureButton(f->m_measurePressureButton), m_gridButton(f->m_gridButton),
+      m_samplesButton(f->m_samplesButton), m_filterButton(f->m_filterButton),
+      m_liveButton(f->m_liveButton), m_stopButton(f->m_stopButton),
+      m_settingsButton(f->m_settingsButton), m_clearButton(f->m_clearButton),
+      m_downloadButton(f->m_downloadButton), m_deleteButton(f->m_deleteButton),
+      m_titleButton(f->m_titleButton), m_informationButton(f->m_informationButton),
+      m_textBoxButton(f->m_textBoxButton), m_flowTargetButton(f->m_flowTargetButton),
+      m_timeAxis(f->m_timeAxis), m_flowAxis(f->m_flowAxis), m_volumeAxis(f->m_volumeAxis),
+      m_pressureOverlayAxis(f->m_pressureOverlayAxis), m_pressureAxis(f->m_pressureAxis),
+      m_flowSeries(f->m_flowSeries), m_volumeSeries(f->m_volumeSeries),
+      m_pressureSeries(f->m_pressureSeries), m_pressureOverlaySeries(f->m_pressureOverlaySeries),
+      m_targetSeries(f->m_targetSeries), m_readoutBox(f->m_readoutBox),
+      m_textBoxLayer(f->m_textBoxLayer), m_pointWidth(f->m_pointWidth), m_lineWidth(f->m_lineWidth),
+      m_markedIndex(f->m_markedIndex) {}
+
 void MainFrameFixture::TearDown() {
     if (m_frame) {
-        m_frame->m_saved = true; // no exit prompt
+        In(m_frame).m_saved = true; // no exit prompt
         m_frame->Destroy();
         WaitForDestroyed();
     }
@@ -50,7 +85,7 @@ void MainFrameFixture::Command(int id, wxEventType type) {
 }
 
 Storage& MainFrameFixture::AddRecording(const wxString& title, const wxString& date, int count) {
-    Storage record(date, 1000, 1, false, 0, static_cast<int>(m_frame->m_recordings.size()) + 1);
+    Storage record(date, 1000, 1, false, 0, static_cast<int>(In(m_frame).m_recordings.size()) + 1);
     record.SetTitle(title);
     float volume = 0.0f;
     for (int i = 0; i < count; ++i) {
@@ -59,13 +94,13 @@ Storage& MainFrameFixture::AddRecording(const wxString& title, const wxString& d
         record.AddSample(static_cast<float>(i + 1), flow, 2.0f + static_cast<float>(i) / 10.0f,
                          volume);
     }
-    m_frame->m_recordings.push_back(record);
+    In(m_frame).m_recordings.push_back(record);
     m_frame->RefreshList();
-    return m_frame->m_recordings.back();
+    return In(m_frame).m_recordings.back();
 }
 
 void MainFrameFixture::SelectOnly(int row) {
-    wxListView* list = m_frame->m_recordList;
+    wxListView* list = In(m_frame).m_recordList;
     for (long i = list->GetFirstSelected(); i != -1; i = list->GetNextSelected(i)) {
         list->Select(i, false);
     }

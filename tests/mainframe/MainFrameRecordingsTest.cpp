@@ -40,7 +40,9 @@ wxString TextEntryAnswer::seenValue;
 
 class RecordingsListTest : public MainFrameFixture {
 protected:
-    wxString Cell(int row, int column) { return m_frame->m_recordList->GetItemText(row, column); }
+    wxString Cell(int row, int column) {
+        return In(m_frame).m_recordList->GetItemText(row, column);
+    }
 };
 
 TEST_F(RecordingsListTest, RowsShowTitleDateTimeDurationAndVolume) {
@@ -63,10 +65,10 @@ TEST_F(RecordingsListTest, RowsShowTitleDateTimeDurationAndVolume) {
         for (int i = 0; i < c.samples; ++i) {
             record.AddSample(static_cast<float>(i), 1.0f, 1.0f, 1.5f);
         }
-        m_frame->m_recordings.push_back(record);
+        In(m_frame).m_recordings.push_back(record);
     }
     m_frame->RefreshList();
-    ASSERT_EQ(m_frame->m_recordList->GetItemCount(), 3);
+    ASSERT_EQ(In(m_frame).m_recordList->GetItemCount(), 3);
     for (int row = 0; row < 3; ++row) {
         SCOPED_TRACE(cases[row].date);
         EXPECT_EQ(Cell(row, 0), "1");
@@ -77,7 +79,7 @@ TEST_F(RecordingsListTest, RowsShowTitleDateTimeDurationAndVolume) {
     }
     wxListItem header;
     header.SetMask(wxLIST_MASK_TEXT);
-    m_frame->m_recordList->GetColumn(4, header);
+    In(m_frame).m_recordList->GetColumn(4, header);
     EXPECT_EQ(header.GetText(), "Volum (L)");
 }
 
@@ -87,15 +89,15 @@ TEST_F(RecordingsListTest, SelectingARowShowsItWithTheFilterOffAndEnablesTheComm
     Storage& second = AddRecording("B");
     second.ApplyFilter(true, 2);
     SelectOnly(1);
-    EXPECT_EQ(m_frame->m_shownIndex, 1);
-    EXPECT_FALSE(m_frame->m_recordings[1].IsFiltered());
-    EXPECT_FALSE(m_frame->m_filterOn);
-    EXPECT_TRUE(m_frame->m_titleButton->IsEnabled());
+    EXPECT_EQ(In(m_frame).m_shownIndex, 1);
+    EXPECT_FALSE(In(m_frame).m_recordings[1].IsFiltered());
+    EXPECT_FALSE(In(m_frame).m_filterOn);
+    EXPECT_TRUE(In(m_frame).m_titleButton->IsEnabled());
     EXPECT_TRUE(m_frame->GetMenuBar()->IsEnabled(ID_EXPORT_CSV));
-    EXPECT_EQ(m_frame->m_flowSeries->GetName(), "B 05/03/2012 14:30:05");
+    EXPECT_EQ(In(m_frame).m_flowSeries->GetName(), "B 05/03/2012 14:30:05");
 
-    m_frame->m_recordList->Select(1, false);
-    EXPECT_FALSE(m_frame->m_titleButton->IsEnabled());
+    In(m_frame).m_recordList->Select(1, false);
+    EXPECT_FALSE(In(m_frame).m_titleButton->IsEnabled());
     EXPECT_FALSE(m_frame->GetMenuBar()->IsEnabled(ID_EXPORT_CSV));
 }
 
@@ -103,17 +105,17 @@ TEST_F(RecordingsListTest, FilterButtonSwitchesTheShownRecordingsFilter) {
     Start();
     AddRecording("A");
     SelectOnly(0);
-    const std::vector<float> raw = m_frame->m_recordings[0].GetPressures();
+    const std::vector<float> raw = In(m_frame).m_recordings[0].GetPressures();
     Command(ID_FILTER, wxEVT_BUTTON);
-    EXPECT_TRUE(m_frame->m_filterOn);
-    EXPECT_TRUE(m_frame->m_recordings[0].IsFiltered());
-    EXPECT_TRUE(m_frame->m_filterButton->GetBitmapLabel().IsSameAs(
-        m_frame->m_filterButton->GetBitmapPressed()));
+    EXPECT_TRUE(In(m_frame).m_filterOn);
+    EXPECT_TRUE(In(m_frame).m_recordings[0].IsFiltered());
+    EXPECT_TRUE(In(m_frame).m_filterButton->GetBitmapLabel().IsSameAs(
+        In(m_frame).m_filterButton->GetBitmapPressed()));
     Command(ID_FILTER, wxEVT_BUTTON);
-    EXPECT_FALSE(m_frame->m_filterOn);
-    EXPECT_EQ(m_frame->m_recordings[0].GetPressures(), raw);
-    EXPECT_FALSE(m_frame->m_filterButton->GetBitmapLabel().IsSameAs(
-        m_frame->m_filterButton->GetBitmapPressed()));
+    EXPECT_FALSE(In(m_frame).m_filterOn);
+    EXPECT_EQ(In(m_frame).m_recordings[0].GetPressures(), raw);
+    EXPECT_FALSE(In(m_frame).m_filterButton->GetBitmapLabel().IsSameAs(
+        In(m_frame).m_filterButton->GetBitmapPressed()));
 }
 
 TEST_F(RecordingsListTest, TitleDialogStoresTheTextOrADashForAnEmptyOne) {
@@ -123,12 +125,12 @@ TEST_F(RecordingsListTest, TitleDialogStoresTheTextOrADashForAnEmptyOne) {
     wxTEST_DIALOG(Command(ID_TITLE, wxEVT_BUTTON), TextEntryAnswer("New"));
     EXPECT_EQ(TextEntryAnswer::seenCaption, "Schimbare nume Titlu");
     EXPECT_EQ(TextEntryAnswer::seenValue, "Old");
-    EXPECT_EQ(m_frame->m_recordings[0].GetTitle(), "New");
-    EXPECT_EQ(m_frame->m_recordList->GetItemText(0, 0), "New");
-    EXPECT_FALSE(m_frame->m_saved);
+    EXPECT_EQ(In(m_frame).m_recordings[0].GetTitle(), "New");
+    EXPECT_EQ(In(m_frame).m_recordList->GetItemText(0, 0), "New");
+    EXPECT_FALSE(In(m_frame).m_saved);
 
     wxTEST_DIALOG(Command(ID_TITLE, wxEVT_BUTTON), TextEntryAnswer(""));
-    EXPECT_EQ(m_frame->m_recordings[0].GetTitle(), "-");
+    EXPECT_EQ(In(m_frame).m_recordings[0].GetTitle(), "-");
 }
 
 TEST_F(RecordingsListTest, DoubleClickOpensTheTitleDialog) {
@@ -138,7 +140,7 @@ TEST_F(RecordingsListTest, DoubleClickOpensTheTitleDialog) {
     wxListEvent activated(wxEVT_LIST_ITEM_ACTIVATED, ID_RECORD_LIST);
     activated.m_itemIndex = 0;
     wxTEST_DIALOG(m_frame->GetEventHandler()->ProcessEvent(activated), TextEntryAnswer("Dbl"));
-    EXPECT_EQ(m_frame->m_recordings[0].GetTitle(), "Dbl");
+    EXPECT_EQ(In(m_frame).m_recordings[0].GetTitle(), "Dbl");
 }
 
 TEST_F(RecordingsListTest, CancellingStillReselectsTheRowAndSwitchesItsFilterOff) {
@@ -146,13 +148,13 @@ TEST_F(RecordingsListTest, CancellingStillReselectsTheRowAndSwitchesItsFilterOff
     AddRecording("A");
     SelectOnly(0);
     Command(ID_FILTER, wxEVT_BUTTON);
-    ASSERT_TRUE(m_frame->m_recordings[0].IsFiltered());
-    m_frame->m_saved = true;
+    ASSERT_TRUE(In(m_frame).m_recordings[0].IsFiltered());
+    In(m_frame).m_saved = true;
     wxTEST_DIALOG(Command(ID_TITLE, wxEVT_BUTTON), TextEntryAnswer("ignored", wxID_CANCEL));
-    EXPECT_EQ(m_frame->m_recordings[0].GetTitle(), "A");
-    EXPECT_TRUE(m_frame->m_saved);
+    EXPECT_EQ(In(m_frame).m_recordings[0].GetTitle(), "A");
+    EXPECT_TRUE(In(m_frame).m_saved);
     // Reselecting the row raises the selection event, which switches the filter off.
-    EXPECT_TRUE(WaitFor([&] { return !m_frame->m_recordings[0].IsFiltered(); }));
+    EXPECT_TRUE(WaitFor([&] { return !In(m_frame).m_recordings[0].IsFiltered(); }));
 }
 
 TEST_F(RecordingsListTest, InformationAndTextBoxKeepEmptyTexts) {
@@ -162,10 +164,10 @@ TEST_F(RecordingsListTest, InformationAndTextBoxKeepEmptyTexts) {
     SelectOnly(0);
     wxTEST_DIALOG(Command(ID_INFORMATION, wxEVT_BUTTON), TextEntryAnswer(""));
     EXPECT_EQ(TextEntryAnswer::seenCaption, "Informatii suplimentare..");
-    EXPECT_EQ(m_frame->m_recordings[0].GetInformation(), "");
+    EXPECT_EQ(In(m_frame).m_recordings[0].GetInformation(), "");
     wxTEST_DIALOG(Command(ID_TEXT_BOX, wxEVT_BUTTON), TextEntryAnswer("AB\nC"));
-    EXPECT_EQ(m_frame->m_recordings[0].GetTextBox(), "AB\nC");
-    EXPECT_EQ(m_frame->m_textBoxLayer->GetText(), "AB\nC");
+    EXPECT_EQ(In(m_frame).m_recordings[0].GetTextBox(), "AB\nC");
+    EXPECT_EQ(In(m_frame).m_textBoxLayer->GetText(), "AB\nC");
 }
 
 TEST_F(RecordingsListTest, FlowTargetTakesNumbersAndIgnoresLetters) {
@@ -175,15 +177,15 @@ TEST_F(RecordingsListTest, FlowTargetTakesNumbersAndIgnoresLetters) {
     wxTEST_DIALOG(Command(ID_FLOW_TARGET, wxEVT_BUTTON), TextEntryAnswer("abc"));
     EXPECT_EQ(TextEntryAnswer::seenValue, "0.000000");
     EXPECT_EQ(TextEntryAnswer::seenCaption, wxString::FromUTF8("Ţintă de flux"));
-    EXPECT_FALSE(m_frame->m_recordings[0].HasFlowTarget());
-    EXPECT_FALSE(m_frame->m_targetSeries->IsVisible());
+    EXPECT_FALSE(In(m_frame).m_recordings[0].HasFlowTarget());
+    EXPECT_FALSE(In(m_frame).m_targetSeries->IsVisible());
 
     wxTEST_DIALOG(Command(ID_FLOW_TARGET, wxEVT_BUTTON), TextEntryAnswer("12.5"));
-    EXPECT_FLOAT_EQ(m_frame->m_recordings[0].GetFlowTarget(), 12.5f);
-    EXPECT_TRUE(m_frame->m_targetSeries->IsVisible());
-    EXPECT_EQ(m_frame->m_flowAxis->topKeyLabel, wxString::FromUTF8("Ţintă de flux"));
+    EXPECT_FLOAT_EQ(In(m_frame).m_recordings[0].GetFlowTarget(), 12.5f);
+    EXPECT_TRUE(In(m_frame).m_targetSeries->IsVisible());
+    EXPECT_EQ(In(m_frame).m_flowAxis->topKeyLabel, wxString::FromUTF8("Ţintă de flux"));
     double x = 0, y = 0, z = 0;
-    ASSERT_TRUE(m_frame->m_targetSeries->PointAt(x, y, z, 0));
+    ASSERT_TRUE(In(m_frame).m_targetSeries->PointAt(x, y, z, 0));
     EXPECT_DOUBLE_EQ(y, 12.5);
 }
 
@@ -192,13 +194,13 @@ TEST_F(RecordingsListTest, TwoSelectedRowsMakeTheTextCommandsAndDeleteDoNothing)
     AddRecording("A");
     AddRecording("B");
     SelectOnly(0);
-    m_frame->m_recordList->Select(1, true);
-    ASSERT_EQ(m_frame->m_recordList->GetSelectedItemCount(), 2);
+    In(m_frame).m_recordList->Select(1, true);
+    ASSERT_EQ(In(m_frame).m_recordList->GetSelectedItemCount(), 2);
     wxTEST_DIALOG(Command(ID_TITLE, wxEVT_BUTTON), TextEntryAnswer("X").Optional());
     Command(ID_DELETE, wxEVT_BUTTON);
-    EXPECT_EQ(m_frame->m_recordings.size(), 2u);
-    EXPECT_EQ(m_frame->m_recordings[0].GetTitle(), "A");
-    EXPECT_EQ(m_frame->m_recordings[1].GetTitle(), "B");
+    EXPECT_EQ(In(m_frame).m_recordings.size(), 2u);
+    EXPECT_EQ(In(m_frame).m_recordings[0].GetTitle(), "A");
+    EXPECT_EQ(In(m_frame).m_recordings[1].GetTitle(), "B");
 }
 
 TEST_F(RecordingsListTest, DeletingRowZeroOfThreeSelectsTheNewRowZero) {
@@ -207,26 +209,26 @@ TEST_F(RecordingsListTest, DeletingRowZeroOfThreeSelectsTheNewRowZero) {
     AddRecording("B");
     AddRecording("C");
     SelectOnly(0);
-    m_frame->m_saved = true;
+    In(m_frame).m_saved = true;
     Command(ID_DELETE, wxEVT_BUTTON);
-    ASSERT_EQ(m_frame->m_recordings.size(), 2u);
-    EXPECT_EQ(m_frame->m_recordings[0].GetTitle(), "B");
-    EXPECT_EQ(m_frame->m_recordList->GetItemCount(), 2);
-    EXPECT_TRUE(m_frame->m_recordList->IsSelected(0));
-    EXPECT_EQ(m_frame->m_shownIndex, 0);
-    EXPECT_EQ(m_frame->m_flowSeries->GetName(), "B 05/03/2012 14:30:05");
-    EXPECT_FALSE(m_frame->m_saved);
+    ASSERT_EQ(In(m_frame).m_recordings.size(), 2u);
+    EXPECT_EQ(In(m_frame).m_recordings[0].GetTitle(), "B");
+    EXPECT_EQ(In(m_frame).m_recordList->GetItemCount(), 2);
+    EXPECT_TRUE(In(m_frame).m_recordList->IsSelected(0));
+    EXPECT_EQ(In(m_frame).m_shownIndex, 0);
+    EXPECT_EQ(In(m_frame).m_flowSeries->GetName(), "B 05/03/2012 14:30:05");
+    EXPECT_FALSE(In(m_frame).m_saved);
 }
 
 TEST_F(RecordingsListTest, DeletingTheOnlyRowLeavesTheListEmptyAndThePlotUnchanged) {
     Start();
     AddRecording("A");
     SelectOnly(0);
-    const int points = m_frame->m_flowSeries->PointCount();
+    const int points = In(m_frame).m_flowSeries->PointCount();
     Command(ID_DELETE, wxEVT_BUTTON);
-    EXPECT_TRUE(m_frame->m_recordings.empty());
-    EXPECT_EQ(m_frame->m_recordList->GetItemCount(), 0);
-    EXPECT_EQ(m_frame->m_flowSeries->PointCount(), points);
+    EXPECT_TRUE(In(m_frame).m_recordings.empty());
+    EXPECT_EQ(In(m_frame).m_recordList->GetItemCount(), 0);
+    EXPECT_EQ(In(m_frame).m_flowSeries->PointCount(), points);
 }
 
 TEST_F(RecordingsListTest, ConfirmingAnEditReselectsTheRowAndSwitchesItsFilterOff) {
@@ -243,14 +245,14 @@ TEST_F(RecordingsListTest, ConfirmingAnEditReselectsTheRowAndSwitchesItsFilterOf
         SCOPED_TRACE(c.command);
         SelectOnly(1);
         Command(ID_FILTER, wxEVT_BUTTON);
-        ASSERT_TRUE(m_frame->m_recordings[1].IsFiltered());
+        ASSERT_TRUE(In(m_frame).m_recordings[1].IsFiltered());
         wxTEST_DIALOG(Command(c.command, wxEVT_BUTTON), TextEntryAnswer(c.answer));
-        EXPECT_FALSE(m_frame->m_recordings[1].IsFiltered());
-        EXPECT_FALSE(m_frame->m_filterOn);
-        EXPECT_EQ(m_frame->m_recordList->GetFocusedItem(), 1);
-        EXPECT_TRUE(m_frame->m_recordList->IsSelected(1));
-        EXPECT_EQ(m_frame->m_shownIndex, 1);
-        EXPECT_TRUE(m_frame->m_titleButton->IsEnabled());
+        EXPECT_FALSE(In(m_frame).m_recordings[1].IsFiltered());
+        EXPECT_FALSE(In(m_frame).m_filterOn);
+        EXPECT_EQ(In(m_frame).m_recordList->GetFocusedItem(), 1);
+        EXPECT_TRUE(In(m_frame).m_recordList->IsSelected(1));
+        EXPECT_EQ(In(m_frame).m_shownIndex, 1);
+        EXPECT_TRUE(In(m_frame).m_titleButton->IsEnabled());
     }
 }
 

@@ -1,6 +1,6 @@
-#include "mainframe/MainFrame.h"
 #include "app/AppSettings.h"
 #include "mainframe/CommandIds.h"
+#include "mainframe/MainFrameFixture.h"
 #include "plot/PlotWindow.h"
 #include "support/GuiTestSupport.h"
 #include "widgets/CaptionButton.h"
@@ -24,81 +24,37 @@
 
 namespace {
 
-// Each test starts the main window on a configuration file of its own (in the temporary
-// configuration folder that the test program uses) and closes it again.
-class MainFrameTest : public ::testing::Test {
+class MainFrameTest : public MainFrameFixture {
 protected:
-    void TearDown() override {
-        if (m_frame) {
-            m_frame->Destroy();
-            WaitForDestroyed();
-        }
-        std::remove(ConfigPath().c_str());
-    }
-
-    static std::string ConfigPath() { return std::string(MainFrame::SettingsPath().fn_str()); }
-
-    static void WriteConfig(const std::vector<int>& lines) {
-        std::ofstream out(ConfigPath());
-        for (int line : lines) {
-            out << line << "\n";
-        }
-    }
-
-    static std::string ReadConfig() {
-        std::ifstream in(ConfigPath());
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    MainFrame* Start(const std::vector<int>& config = {1, 98, 0, 0, 0, 0, 0}) {
-        WriteConfig(config);
-        m_frame = new MainFrame("Fara titlu", wxDefaultPosition, wxSize(440, 440));
-        m_frame->Show(true);
-        return m_frame.get();
-    }
-
-    void WaitForDestroyed() {
-        EXPECT_TRUE(WaitFor([this] { return !m_frame; }));
-    }
-
-    void Command(int id, wxEventType type = wxEVT_MENU) {
-        wxCommandEvent event(type, id);
-        event.SetEventObject(m_frame.get());
-        m_frame->GetEventHandler()->ProcessEvent(event);
-    }
-
+    // An unsaved recording without samples.
     void AddRecording() {
-        m_frame->m_recordings.push_back(Storage("05/03/2012 14:30:05", 1000, 1, false, 0, 1));
+        In(m_frame).m_recordings.push_back(Storage("05/03/2012 14:30:05", 1000, 1, false, 0, 1));
     }
-
-    wxWeakRef<MainFrame> m_frame;
 };
 
 TEST_F(MainFrameTest, StartsWithTheSpecifiedEnabledStatesAndRunningStatusTimer) {
     MainFrame* frame = Start();
-    EXPECT_TRUE(frame->m_liveButton->IsEnabled());
-    EXPECT_FALSE(frame->m_stopButton->IsEnabled());
+    EXPECT_TRUE(In(frame).m_liveButton->IsEnabled());
+    EXPECT_FALSE(In(frame).m_stopButton->IsEnabled());
     for (wxButton* button :
-         {frame->m_deleteButton, frame->m_titleButton, frame->m_informationButton,
-          frame->m_textBoxButton, frame->m_flowTargetButton}) {
+         {In(frame).m_deleteButton, In(frame).m_titleButton, In(frame).m_informationButton,
+          In(frame).m_textBoxButton, In(frame).m_flowTargetButton}) {
         EXPECT_FALSE(button->IsEnabled()) << button->GetLabel();
     }
     EXPECT_FALSE(frame->GetMenuBar()->IsEnabled(ID_EXPORT_CSV));
-    EXPECT_TRUE(frame->m_statusTimer.IsRunning());
-    EXPECT_EQ(frame->m_statusTimer.GetInterval(), 5000);
-    EXPECT_FALSE(frame->m_liveTimer.IsRunning());
-    EXPECT_TRUE(frame->m_flowGraphShown);
-    EXPECT_FALSE(frame->m_volumeGraphShown);
-    EXPECT_FALSE(frame->m_pressureGraphShown);
-    EXPECT_EQ(frame->m_shownIndex, -1);
-    EXPECT_FALSE(frame->m_saved);
-    EXPECT_NE(frame->m_usb, nullptr);
+    EXPECT_TRUE(In(frame).m_statusTimer.IsRunning());
+    EXPECT_EQ(In(frame).m_statusTimer.GetInterval(), 5000);
+    EXPECT_FALSE(In(frame).m_liveTimer.IsRunning());
+    EXPECT_TRUE(In(frame).m_flowGraphShown);
+    EXPECT_FALSE(In(frame).m_volumeGraphShown);
+    EXPECT_FALSE(In(frame).m_pressureGraphShown);
+    EXPECT_EQ(In(frame).m_shownIndex, -1);
+    EXPECT_FALSE(In(frame).m_saved);
+    EXPECT_NE(In(frame).m_usb, nullptr);
     EXPECT_EQ(frame->GetStatusBar()->GetFieldsCount(), 2);
     EXPECT_EQ(frame->GetStatusBar()->GetStatusText(0),
               "Bun venit la software-ul Dextrel-4.8 Flow Monitoring");
-    EXPECT_EQ(frame->m_versionButton->GetCaption(), "Versiune Dextrel 4.8");
+    EXPECT_EQ(In(frame).m_versionButton->GetCaption(), "Versiune Dextrel 4.8");
 }
 
 TEST_F(MainFrameTest, OpensAtTheSizeItsSizersNeed) {
@@ -107,8 +63,8 @@ TEST_F(MainFrameTest, OpensAtTheSizeItsSizersNeed) {
     EXPECT_GT(size.x, 440);
     EXPECT_GE(size.x, frame->GetMinSize().x);
     EXPECT_GE(size.y, frame->GetMinSize().y);
-    EXPECT_GT(frame->m_plot->GetSize().x, 64);
-    EXPECT_GT(frame->m_plot->GetSize().y, 64);
+    EXPECT_GT(In(frame).m_plot->GetSize().x, 64);
+    EXPECT_GT(In(frame).m_plot->GetSize().y, 64);
 }
 
 TEST_F(MainFrameTest, MenuTextsHelpStringsAndChecks) {
@@ -130,20 +86,20 @@ TEST_F(MainFrameTest, MenuTextsHelpStringsAndChecks) {
 
 TEST_F(MainFrameTest, UnitLabelsFollowTheConfigurationAndAreBold) {
     MainFrame* frame = Start({1, 8, 0, 0, 2, 0, 0});
-    EXPECT_EQ(frame->m_flowUnitLabel->GetLabel(), wxString::FromUTF8("M³/h "));
-    EXPECT_EQ(frame->m_pressureUnitLabel->GetLabel(), "MtrH");
-    EXPECT_EQ(frame->m_flowUnitLabel->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
-    EXPECT_EQ(frame->m_pressureUnitLabel->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
-    EXPECT_EQ(frame->m_flowUnitLabel->GetFont().GetPointSize(), 11);
+    EXPECT_EQ(In(frame).m_flowUnitLabel->GetLabel(), wxString::FromUTF8("M³/h "));
+    EXPECT_EQ(In(frame).m_pressureUnitLabel->GetLabel(), "MtrH");
+    EXPECT_EQ(In(frame).m_flowUnitLabel->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
+    EXPECT_EQ(In(frame).m_pressureUnitLabel->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
+    EXPECT_EQ(In(frame).m_flowUnitLabel->GetFont().GetPointSize(), 11);
 }
 
 TEST_F(MainFrameTest, UnknownUnitsFallBackToLitresPerMinuteAndPsi) {
     MainFrame* frame = Start({1, 7, 0, 0, -3, 0, 0});
     EXPECT_EQ(AppSettings.flowUnit, 253);
-    EXPECT_EQ(frame->m_flowUnitLabel->GetLabel(), "l/min ");
-    EXPECT_EQ(frame->m_pressureUnitLabel->GetLabel(), "PSI");
+    EXPECT_EQ(In(frame).m_flowUnitLabel->GetLabel(), "l/min ");
+    EXPECT_EQ(In(frame).m_pressureUnitLabel->GetLabel(), "PSI");
     // No flow-unit item is checked for an index no table knows.
-    for (wxMenuItem* item : frame->m_unitItems) {
+    for (wxMenuItem* item : In(frame).m_unitItems) {
         EXPECT_FALSE(item->IsChecked());
     }
 }
@@ -176,7 +132,7 @@ TEST_F(MainFrameTest, ClosingWithoutRecordingsOrAfterSavingAsksNothing) {
 
     frame = Start();
     AddRecording();
-    frame->m_saved = true;
+    In(frame).m_saved = true;
     Command(ID_EXIT);
     WaitForDestroyed();
 }
@@ -197,13 +153,13 @@ TEST_F(MainFrameTest, AbsoluteTimeTwiceRestoresElapsedTimeAndWritesZero) {
     MainFrame* frame = Start();
     Command(ID_ABSOLUTE_TIME);
     EXPECT_TRUE(AppSettings.absoluteTime);
-    EXPECT_TRUE(frame->m_absoluteTimeItem->IsChecked());
-    EXPECT_TRUE(frame->m_plot->absoluteTime);
-    EXPECT_EQ(frame->m_plot->bottomMargin, 45);
+    EXPECT_TRUE(In(frame).m_absoluteTimeItem->IsChecked());
+    EXPECT_TRUE(In(frame).m_plot->absoluteTime);
+    EXPECT_EQ(In(frame).m_plot->bottomMargin, 45);
     Command(ID_ABSOLUTE_TIME);
     EXPECT_FALSE(AppSettings.absoluteTime);
-    EXPECT_FALSE(frame->m_absoluteTimeItem->IsChecked());
-    EXPECT_EQ(frame->m_plot->bottomMargin, 35);
+    EXPECT_FALSE(In(frame).m_absoluteTimeItem->IsChecked());
+    EXPECT_EQ(In(frame).m_plot->bottomMargin, 35);
     frame->Destroy();
     WaitForDestroyed();
     EXPECT_EQ(ReadConfig(), "1\n98\n0\n0\n0\n0\n0\n");
@@ -214,12 +170,12 @@ TEST_F(MainFrameTest, FlowUnitCommandStoresTheIndexChecksOnlyItsItemAndAsksForAR
     wxTEST_DIALOG(Command(ID_FLOW_UNIT_LPS),
                   wxExpectModal<wxMessageDialog>(wxID_OK).Describe("restart message"));
     EXPECT_EQ(AppSettings.flowUnit, 1);
-    EXPECT_TRUE(frame->m_unitItems[1]->IsChecked());
-    EXPECT_FALSE(frame->m_unitItems[0]->IsChecked());
-    EXPECT_FALSE(frame->m_unitItems[2]->IsChecked());
-    EXPECT_FALSE(frame->m_unitItems[3]->IsChecked());
+    EXPECT_TRUE(In(frame).m_unitItems[1]->IsChecked());
+    EXPECT_FALSE(In(frame).m_unitItems[0]->IsChecked());
+    EXPECT_FALSE(In(frame).m_unitItems[2]->IsChecked());
+    EXPECT_FALSE(In(frame).m_unitItems[3]->IsChecked());
     // The label keeps the unit of start-up until the unit texts are applied again.
-    EXPECT_EQ(frame->m_flowUnitLabel->GetLabel(), "l/min ");
+    EXPECT_EQ(In(frame).m_flowUnitLabel->GetLabel(), "l/min ");
     frame->Destroy();
     WaitForDestroyed();
     EXPECT_EQ(ReadConfig(), "1\n98\n0\n0\n1\n0\n0\n");

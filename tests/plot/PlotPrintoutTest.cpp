@@ -13,18 +13,6 @@
 
 namespace {
 
-// A layer that records the order in which layers draw.
-class OrderLayer : public PlotLayer {
-public:
-    OrderLayer(std::vector<int>& log, int id) : m_log(log), m_id(id) {}
-    bool HasBoundingBox() override { return false; }
-    void Draw(wxDC&, PlotWindow&) override { m_log.push_back(m_id); }
-
-private:
-    std::vector<int>& m_log;
-    int m_id;
-};
-
 // The rightmost inked column of a band of rows, or -1.
 int RightmostInk(const wxImage& image, int top, int bottom, int right) {
     for (int x = right - 1; x >= 0; --x) {

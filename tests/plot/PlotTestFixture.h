@@ -1,4 +1,5 @@
 #pragma once
+#include "plot/PlotLayer.h"
 #include "plot/PlotWindow.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,18 @@
 #include <wx/image.h>
 
 #include <vector>
+
+// A layer that records the order in which layers draw.
+class OrderLayer : public PlotLayer {
+public:
+    OrderLayer(std::vector<int>& log, int id) : m_log(log), m_id(id) {}
+    bool HasBoundingBox() override { return false; }
+    void Draw(wxDC&, PlotWindow&) override { m_log.push_back(m_id); }
+
+private:
+    std::vector<int>& m_log;
+    int m_id;
+};
 
 // A plot window whose popup menu is recorded instead of shown (showing it would block).
 class RecordingPlotWindow : public PlotWindow {

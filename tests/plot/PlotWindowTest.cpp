@@ -17,18 +17,6 @@
 
 namespace {
 
-// A layer that records the order in which layers draw.
-class OrderLayer : public PlotLayer {
-public:
-    OrderLayer(std::vector<int>& log, int id) : m_log(log), m_id(id) {}
-    bool HasBoundingBox() override { return false; }
-    void Draw(wxDC&, PlotWindow&) override { m_log.push_back(m_id); }
-
-private:
-    std::vector<int>& m_log;
-    int m_id;
-};
-
 // Answers a message box with OK and keeps its caption and text.
 class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
 public:

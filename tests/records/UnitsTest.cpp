@@ -1,4 +1,4 @@
-#include "mainframe/Units.h"
+#include "records/Units.h"
 
 #include <gtest/gtest.h>
 
@@ -18,14 +18,12 @@ TEST(UnitsFlow, TextsByFlowIndex) {
         const char* flowAxis;
         const char* volumeAxis;
         const char* menuItem;
-        int menuId;
     };
     const Case cases[] = {
-        {0, "l/min ", "Flux (Litru/min)", "Litri", "Unitati de flux L/M", 61},
-        {1, "l/s ", "Flux (Litre/sec)", "Litri", "Unitati de flux L/S", 63},
-        {2, "M\xC2\xB3/h ", "Flux (M\xC2\xB3/h)", "Meters\xC2\xB3", "Unitati de flux M\xC2\xB3/h",
-         62},
-        {3, "GPM ", "Flux (Galon/min)", "Galoane", "Unitati de flux GPM", 64},
+        {0, "l/min ", "Flux (Litru/min)", "Litri", "Unitati de flux L/M"},
+        {1, "l/s ", "Flux (Litre/sec)", "Litri", "Unitati de flux L/S"},
+        {2, "M\xC2\xB3/h ", "Flux (M\xC2\xB3/h)", "Meters\xC2\xB3", "Unitati de flux M\xC2\xB3/h"},
+        {3, "GPM ", "Flux (Galon/min)", "Galoane", "Unitati de flux GPM"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.index);
@@ -33,8 +31,6 @@ TEST(UnitsFlow, TextsByFlowIndex) {
         EXPECT_EQ(Utf8(Units::FlowAxisTitle(c.index)), c.flowAxis);
         EXPECT_EQ(Utf8(Units::VolumeAxisTitle(c.index)), c.volumeAxis);
         EXPECT_EQ(Utf8(Units::FlowMenuItemText(c.index)), c.menuItem);
-        EXPECT_EQ(Units::MenuIdOfFlowIndex(c.index), c.menuId);
-        EXPECT_EQ(Units::FlowIndexOfMenuId(c.menuId), c.index);
     }
     EXPECT_EQ(Units::FlowLcdLabel(2).length(), 5u); // "M³/h " is five characters
 }
@@ -45,12 +41,9 @@ TEST(UnitsFlow, UnknownIndexGivesEmptyTextsAndNoConversion) {
         EXPECT_TRUE(Units::FlowAxisTitle(index).empty());
         EXPECT_TRUE(Units::VolumeAxisTitle(index).empty());
         EXPECT_TRUE(Units::FlowSeriesValueSuffix(index).empty());
-        EXPECT_EQ(Units::MenuIdOfFlowIndex(index), -1);
         EXPECT_EQ(Units::ConvertFlow(index, 10.0), 0.0);
         EXPECT_EQ(Units::VolumePerSample(index, 10.0, 1000), 0.0);
     }
-    EXPECT_EQ(Units::FlowIndexOfMenuId(60), -1);
-    EXPECT_EQ(Units::FlowIndexOfMenuId(65), -1);
 }
 
 TEST(UnitsFlow, SeriesSuffixesByFlowIndex) {

@@ -91,9 +91,11 @@ public:
     wxDECLARE_EVENT_TABLE();
 };
 
-wxBEGIN_EVENT_TABLE(TableWindow, wxFrame) EVT_BUTTON(22, TableWindow::OnButton) wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(TableWindow, wxFrame)
+    EVT_BUTTON(22, TableWindow::OnButton)
+wxEND_EVENT_TABLE()
 
-    struct ImageCase {
+struct ImageCase {
     const char* name;
     bool allImages;
     std::function<void(CaptionButtonTest&)> act;

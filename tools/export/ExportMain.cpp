@@ -4,7 +4,7 @@
 #include "files/CsvExport.h"
 #include "files/TextEncoding.h"
 #include "files/WorkspaceFile.h"
-#include "mainframe/Units.h"
+#include "records/Units.h"
 
 #include <wx/filename.h>
 #include <wx/init.h>

@@ -1,10 +1,9 @@
-#include "mainframe/Units.h"
+#include "records/Units.h"
 
 namespace {
 
 // Texts indexed by flow unit index.
 struct FlowUnitTexts {
-    int menuId;
     const wchar_t* menuItem;
     const wchar_t* lcdLabel;
     const wchar_t* flowAxis;
@@ -19,15 +18,15 @@ struct FlowUnitTexts {
 };
 
 const FlowUnitTexts kFlowUnits[Units::kFlowUnitCount] = {
-    {Units::kMenuIdFlowLitresPerMinute, L"Unitati de flux L/M", L"l/min ", L"Flux (Litru/min)",
-     L"Litri", L"Litri", L"l/min", L"l/min", L"Litri", L"Volum (L)", L"L/min", L"L"},
-    {Units::kMenuIdFlowLitresPerSecond, L"Unitati de flux L/S", L"l/s ", L"Flux (Litre/sec)",
-     L"Litri", L"Litri", L"l/min", L"l/s ", L"Litri", L"Volum (L)", L"L/s", L"L"},
-    {Units::kMenuIdFlowCubicMetresPerHour, L"Unitati de flux M\u00B3/h", L"M\u00B3/h ",
-     L"Flux (M\u00B3/h)", L"Meters\u00B3", L"Meters\u00B3", L"M\u00B3/h ", L"M\u00B3/h ",
-     L"Meters\u00B3", L"Volum (M\u00B3)", L"M\u00B3/h", L"M\u00B3"},
-    {Units::kMenuIdFlowGallonsPerMinute, L"Unitati de flux GPM", L"GPM ", L"Flux (Galon/min)",
-     L"Galoane", L"Galoane", L"GPM ", L"GPM ", L"Galoane", L"Volum (G)", L"G/min", L"G"},
+    {L"Unitati de flux L/M", L"l/min ", L"Flux (Litru/min)", L"Litri", L"Litri", L"l/min", L"l/min",
+     L"Litri", L"Volum (L)", L"L/min", L"L"},
+    {L"Unitati de flux L/S", L"l/s ", L"Flux (Litre/sec)", L"Litri", L"Litri", L"l/min", L"l/s ",
+     L"Litri", L"Volum (L)", L"L/s", L"L"},
+    {L"Unitati de flux M\u00B3/h", L"M\u00B3/h ", L"Flux (M\u00B3/h)", L"Meters\u00B3",
+     L"Meters\u00B3", L"M\u00B3/h ", L"M\u00B3/h ", L"Meters\u00B3", L"Volum (M\u00B3)",
+     L"M\u00B3/h", L"M\u00B3"},
+    {L"Unitati de flux GPM", L"GPM ", L"Flux (Galon/min)", L"Galoane", L"Galoane", L"GPM ", L"GPM ",
+     L"Galoane", L"Volum (G)", L"G/min", L"G"},
 };
 
 struct PressureUnitTexts {
@@ -120,19 +119,6 @@ double Units::PressureDivisor(int code) {
 double Units::ConvertPsi(int code, double psi) {
     const PressureUnitTexts* unit = PressureTexts(code);
     return unit != nullptr && unit->code != kPressurePsi ? psi / unit->divisor : psi;
-}
-
-int Units::FlowIndexOfMenuId(int menuId) {
-    for (int index = 0; index < kFlowUnitCount; ++index) {
-        if (kFlowUnits[index].menuId == menuId) {
-            return index;
-        }
-    }
-    return -1;
-}
-
-int Units::MenuIdOfFlowIndex(int flowIndex) {
-    return IsKnownFlowIndex(flowIndex) ? kFlowUnits[flowIndex].menuId : -1;
 }
 
 wxString Units::FlowMenuItemText(int flowIndex) {

@@ -16,12 +16,6 @@ public:
     static constexpr int kPressureMetresOfWater = 8;
     static constexpr int kPressureKpa = 16;
 
-    // Menu ids of the four flow-unit commands; they are not in index order.
-    static constexpr int kMenuIdFlowLitresPerMinute = 61;
-    static constexpr int kMenuIdFlowCubicMetresPerHour = 62;
-    static constexpr int kMenuIdFlowLitresPerSecond = 63;
-    static constexpr int kMenuIdFlowGallonsPerMinute = 64;
-
     static bool IsKnownFlowIndex(int flowIndex);
     static bool IsKnownPressureCode(int code);
 
@@ -36,9 +30,7 @@ public:
     static double PressureDivisor(int code); // 1 (psi) for an unknown code
     static double ConvertPsi(int code, double psi);
 
-    // Flow-unit commands.
-    static int FlowIndexOfMenuId(int menuId);    // -1 for an id that is none of the four
-    static int MenuIdOfFlowIndex(int flowIndex); // -1 for an unknown index
+    // Text of a flow-unit menu item.
     static wxString FlowMenuItemText(int flowIndex);
 
     // Texts of a metric logger by flow index; empty for an unknown index.

@@ -1,0 +1,5 @@
+#include "mainframe/MainFrame.h"
+
+// The device settings dialog: not part of this version yet.
+
+void MainFrame::OnDeviceSettings(wxCommandEvent&) {}

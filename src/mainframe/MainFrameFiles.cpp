@@ -1,0 +1,130 @@
+#include "mainframe/MainFrame.h"
+
+#include "app/AppSettings.h"
+#include "files/CsvExport.h"
+#include "files/WorkspaceFile.h"
+
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/log.h>
+#include <wx/msgdlg.h>
+
+MainFrame::WorkspaceReadOutcome MainFrame::ReadWorkspace(const wxString& path) {
+    WorkspaceReadResult result = WorkspaceFile::Read(path);
+    if (!result.ok && result.errorLine == 0) {
+        // Nothing could be read: the current workspace stays as it is.
+        wxLogError("%s", result.error);
+        return WorkspaceUnreadable;
+    }
+    m_recordings = std::move(result.records);
+    // The new records share no index with the old ones.
+    m_shownIndex = -1;
+    m_markedIndex = -1;
+    if (result.hasUnitSettings) {
+        AppSettings.metric = static_cast<std::uint8_t>(result.metric);
+        AppSettings.pressureUnit = static_cast<std::uint8_t>(result.pressureUnit);
+        AppSettings.flowUnit = static_cast<std::uint8_t>(result.flowUnit);
+    }
+    UpdateFlowUnitChecks();
+    RefreshList();
+    if (!result.ok) {
+        // A damaged file: keep what was read, but never let Save overwrite the file.
+        m_workspacePath = "";
+        m_saved = false;
+        wxLogError("%s", result.error);
+        return WorkspaceDamaged;
+    }
+    m_workspacePath = path;
+    m_saved = true;
+    return WorkspaceRead;
+}
+
+bool MainFrame::WriteWorkspace() {
+    wxString error;
+    if (!WorkspaceFile::Write(m_workspacePath, m_recordings, AppSettings.flowUnit, error)) {
+        m_saved = false;
+        wxLogError("%s", error);
+        return false;
+    }
+    m_saved = true;
+    return true;
+}
+
+// Commands
+
+void MainFrame::OpenWorkspaceFile(const wxString& path) {
+    if (ReadWorkspace(path) != WorkspaceUnreadable) {
+        SetTitle(wxFileName(path).GetFullName());
+    }
+}
+
+void MainFrame::ChooseAndOpenWorkspace() {
+    wxFileDialog dialog(this, "Deschidere spatiu de lucru VRX Dextrel", "", "",
+                        "fisiere VRX (*.vrx)|*.vrx", wxFD_OPEN, wxDefaultPosition, wxDefaultSize,
+                        "filedlg");
+    if (dialog.ShowModal() != wxID_OK) {
+        return;
+    }
+    OpenWorkspaceFile(dialog.GetPath());
+}
+
+void MainFrame::OnOpen(wxCommandEvent&) {
+    ChooseAndOpenWorkspace();
+}
+
+void MainFrame::SaveWorkspace() {
+    if (m_workspacePath.empty()) {
+        SaveWorkspaceAs();
+        return;
+    }
+    WriteWorkspace();
+}
+
+void MainFrame::OnSave(wxCommandEvent&) {
+    SaveWorkspace();
+}
+
+void MainFrame::SaveWorkspaceAs() {
+    wxFileDialog dialog(this, "Salvare Spatiu de lucru", "", "", "fisiere Dextrel (*.vrx)|*.vrx||",
+                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT, wxDefaultPosition, wxDefaultSize,
+                        "filedlg");
+    dialog.SetFilterIndex(1);
+    if (dialog.ShowModal() != wxID_OK) {
+        return;
+    }
+    m_workspacePath = WorkspaceFile::WithExtension(dialog.GetPath());
+    if (WriteWorkspace()) {
+        SetTitle(dialog.GetFilename());
+    }
+}
+
+void MainFrame::OnSaveAs(wxCommandEvent&) {
+    SaveWorkspaceAs();
+}
+
+void MainFrame::ExportSelectedCsv() {
+    const int row = FocusedRow();
+    if (row < 0) {
+        return;
+    }
+    const Storage& record = m_recordings[row];
+    wxFileDialog dialog(this, "Export Excel", "", CsvExport::DefaultFileName(record.GetDateText()),
+                        "Fisiere Excel (*.csv)|*.csv||", wxFD_SAVE | wxFD_OVERWRITE_PROMPT,
+                        wxDefaultPosition, wxDefaultSize, "filedlg");
+    dialog.SetFilterIndex(1);
+    if (dialog.ShowModal() != wxID_OK) {
+        return;
+    }
+    wxString error;
+    if (!CsvExport::Write(CsvExport::WithExtension(dialog.GetPath()), record, AppSettings.flowUnit,
+                          error)) {
+        wxMessageBox("Fisierul Excel nu poate fi deschis: Este posibil ca fisierul "
+                     "sa fie utilizat "
+                     "de o alta aplicatie",
+                     "Message", wxOK | wxCENTRE);
+    }
+}
+
+void MainFrame::OnExportCsv(wxCommandEvent&) {
+    ExportSelectedCsv();
+}
