@@ -183,13 +183,9 @@ void MainFrame::ShowSplash() {
 // Application commands
 
 void MainFrame::OnClose(wxCloseEvent& event) {
-    if (!m_saved && !m_recordings.empty()) {
-        wxMessageDialog ask(nullptr,
-                            wxString::FromUTF8("Doriti sa salvati datele înainte de iesire?"),
-                            wxString::FromUTF8("Înainte de iesire"), wxYES_NO | wxICON_INFORMATION);
-        if (ask.ShowModal() == wxID_YES) {
-            return; // stay open so that the user can save
-        }
+    if (KeepUnsavedBefore(wxString::FromUTF8("Doriti sa salvati datele înainte de iesire?"),
+                          wxString::FromUTF8("Înainte de iesire"))) {
+        return; // stay open so that the user can save
     }
     event.Skip();
 }

@@ -124,6 +124,9 @@ private:
     void ShowMeasurement(int kind, const wxString& text);
 
     // Files.
+    // Asks whether to save first when the collection holds unsaved changes: true when the
+    // user answers Yes, so that the command stops and the recordings can be saved.
+    bool KeepUnsavedBefore(const wxString& question, const wxString& caption);
     void ChooseAndOpenWorkspace();
     void SaveWorkspace();
     void SaveWorkspaceAs();

@@ -11,8 +11,9 @@
 
 MainFrame::WorkspaceReadOutcome MainFrame::ReadWorkspace(const wxString& path) {
     WorkspaceReadResult result = WorkspaceFile::Read(path);
-    if (!result.ok && result.errorLine == 0) {
-        // Nothing could be read: the current workspace stays as it is.
+    if (!result.ok && result.records.empty()) {
+        // Not one complete record (a file that cannot be opened, an empty file, a file of
+        // another kind): the current workspace stays as it is.
         wxLogError("%s", result.error);
         return WorkspaceUnreadable;
     }
@@ -58,7 +59,20 @@ void MainFrame::OpenWorkspaceFile(const wxString& path) {
     }
 }
 
+bool MainFrame::KeepUnsavedBefore(const wxString& question, const wxString& caption) {
+    if (m_saved || m_recordings.empty()) {
+        return false;
+    }
+    wxMessageDialog ask(nullptr, question, caption, wxYES_NO | wxICON_INFORMATION);
+    return ask.ShowModal() == wxID_YES;
+}
+
 void MainFrame::ChooseAndOpenWorkspace() {
+    // Yes keeps the recordings so that the user can save them first.
+    if (KeepUnsavedBefore(wxString::FromUTF8("Doriti sa salvati datele înainte de deschidere?"),
+                          wxString::FromUTF8("Înainte de deschidere"))) {
+        return;
+    }
     wxFileDialog dialog(this, "Deschidere spatiu de lucru VRX Dextrel", "", "",
                         "fisiere VRX (*.vrx)|*.vrx", wxFD_OPEN, wxDefaultPosition, wxDefaultSize,
                         "filedlg");
@@ -85,16 +99,19 @@ void MainFrame::OnSave(wxCommandEvent&) {
 }
 
 void MainFrame::SaveWorkspaceAs() {
-    wxFileDialog dialog(this, "Salvare Spatiu de lucru", "", "", "fisiere Dextrel (*.vrx)|*.vrx||",
+    wxFileDialog dialog(this, "Salvare Spatiu de lucru", "", "", "fisiere Dextrel (*.vrx)|*.vrx",
                         wxFD_SAVE | wxFD_OVERWRITE_PROMPT, wxDefaultPosition, wxDefaultSize,
                         "filedlg");
-    dialog.SetFilterIndex(1);
     if (dialog.ShowModal() != wxID_OK) {
         return;
     }
+    // The workspace names the new file only once it was written.
+    const wxString previousPath = m_workspacePath;
     m_workspacePath = WorkspaceFile::WithExtension(dialog.GetPath());
     if (WriteWorkspace()) {
         SetTitle(dialog.GetFilename());
+    } else {
+        m_workspacePath = previousPath;
     }
 }
 
@@ -109,9 +126,8 @@ void MainFrame::ExportSelectedCsv() {
     }
     const Storage& record = m_recordings[row];
     wxFileDialog dialog(this, "Export Excel", "", CsvExport::DefaultFileName(record.GetDateText()),
-                        "Fisiere Excel (*.csv)|*.csv||", wxFD_SAVE | wxFD_OVERWRITE_PROMPT,
+                        "Fisiere Excel (*.csv)|*.csv", wxFD_SAVE | wxFD_OVERWRITE_PROMPT,
                         wxDefaultPosition, wxDefaultSize, "filedlg");
-    dialog.SetFilterIndex(1);
     if (dialog.ShowModal() != wxID_OK) {
         return;
     }

@@ -132,6 +132,120 @@ TEST_F(WorkspaceCommandsTest, AnUnreadableFileKeepsTheCurrentWorkspace) {
     EXPECT_EQ(m_frame->GetTitle(), "Fara titlu");
 }
 
+// Cancels a file dialog after noting the file types it offers and the one it has chosen.
+class FileTypesSeen : public wxExpectModalBase<wxFileDialog, FileTypesSeen> {
+public:
+    FileTypesSeen(wxString* wildcard, int* index) : m_wildcard(wildcard), m_index(index) {}
+
+protected:
+    int OnInvoked(wxFileDialog* dialog) const override {
+        *m_wildcard = dialog->GetWildcard();
+        *m_index = dialog->GetFilterIndex();
+        return wxID_CANCEL;
+    }
+
+private:
+    wxString* m_wildcard;
+    int* m_index;
+};
+
+// GTK shows every filter of the wildcard: the save dialogs offer their one named file type and
+// have it chosen.
+TEST_F(WorkspaceCommandsTest, SaveDialogsOpenOnTheirNamedFileType) {
+    Start();
+    AddRecording("A");
+    SelectOnly(0);
+    struct Case {
+        int command;
+        const char* wildcard;
+    };
+    const Case cases[] = {{ID_SAVE_WORKSPACE_AS, "fisiere Dextrel (*.vrx)|*.vrx"},
+                          {ID_EXPORT_CSV, "Fisiere Excel (*.csv)|*.csv"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.wildcard);
+        wxString wildcard;
+        int index = -1;
+        wxTEST_DIALOG(Command(c.command), FileTypesSeen(&wildcard, &index));
+        EXPECT_EQ(wildcard, c.wildcard);
+        EXPECT_EQ(index, 0);
+    }
+}
+
+TEST_F(WorkspaceCommandsTest, AFailedSaveAsKeepsThePathAndTitleItHad) {
+    Start();
+    AddRecording("A");
+    In(m_frame).m_workspacePath = PathOf("old.vrx");
+    m_frame->SetTitle("old.vrx");
+    // A folder stands where the file would go, so the write fails.
+    fs::create_directories(m_dir / "run.vrx");
+    CapturedLog log;
+    wxTEST_DIALOG(Command(ID_SAVE_WORKSPACE_AS), FileDialogAnswer(PathOf("run")));
+    EXPECT_FALSE(log.errors.empty());
+    EXPECT_EQ(In(m_frame).m_workspacePath, PathOf("old.vrx"));
+    EXPECT_EQ(m_frame->GetTitle(), "old.vrx");
+    EXPECT_TRUE(fs::is_directory(m_dir / "run.vrx"));
+}
+
+// A file from which not one complete record can be read is no workspace: it changes nothing,
+// whatever it is.
+TEST_F(WorkspaceCommandsTest, AFileWithoutACompleteRecordKeepsTheCurrentWorkspace) {
+    struct Case {
+        const char* name;
+        const char* content;
+    };
+    const Case cases[] = {
+        {"empty", ""},
+        {"csv", "Data,05/03/2012\nTimp,Flux\n1.00,10.00\n"},
+        {"first record cut short", "480000\n2\n480000\n05/03/2012 14:30:05\n"},
+        {"text", "hello\n"},
+    };
+    Start();
+    AddRecording("Download");
+    In(m_frame).m_workspacePath = PathOf("kept.vrx");
+    m_frame->SetTitle("kept.vrx");
+    In(m_frame).m_saved = false;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string name = std::string(c.name) + ".vrx";
+        std::ofstream(m_dir / name) << c.content;
+        CapturedLog log;
+        m_frame->OpenWorkspaceFile(PathOf(name.c_str()));
+        EXPECT_FALSE(log.errors.empty());
+        ASSERT_EQ(In(m_frame).m_recordings.size(), 1u);
+        EXPECT_EQ(In(m_frame).m_recordings[0].GetTitle(), "Download");
+        EXPECT_EQ(In(m_frame).m_recordList->GetItemCount(), 1);
+        EXPECT_EQ(In(m_frame).m_workspacePath, PathOf("kept.vrx"));
+        EXPECT_EQ(m_frame->GetTitle(), "kept.vrx");
+        EXPECT_FALSE(In(m_frame).m_saved);
+    }
+}
+
+TEST_F(WorkspaceCommandsTest, OpenOverUnsavedRecordingsAsksFirst) {
+    const wxString question = wxString::FromUTF8("Doriti sa salvati datele înainte de deschidere?");
+    const wxString caption = wxString::FromUTF8("Înainte de deschidere");
+    Start();
+    AddRecording("Unsaved");
+    In(m_frame).m_saved = false;
+    // Yes keeps the recordings so that they can be saved: no file dialog follows.
+    wxTEST_DIALOG(Command(ID_OPEN_WORKSPACE),
+                  MessageAnswer(wxID_YES, question, caption, wxICON_INFORMATION));
+    ASSERT_EQ(In(m_frame).m_recordings.size(), 1u);
+
+    // No goes on to the file dialog and opens the chosen file.
+    Storage other("06/03/2012 10:00:00", 1000, 1, false, 0, 1);
+    other.SetTitle("Other");
+    std::ofstream(m_dir / "other.vrx") << WorkspaceFile::Format({other}, 0);
+    wxTEST_DIALOG(Command(ID_OPEN_BUTTON, wxEVT_BUTTON),
+                  MessageAnswer(wxID_NO, question, caption, wxICON_INFORMATION),
+                  FileDialogAnswer(PathOf("other.vrx")));
+    ASSERT_EQ(In(m_frame).m_recordings.size(), 1u);
+    EXPECT_EQ(In(m_frame).m_recordings[0].GetTitle(), "Other");
+
+    // Saved recordings are replaced without a question.
+    ASSERT_TRUE(In(m_frame).m_saved);
+    wxTEST_DIALOG(Command(ID_OPEN_WORKSPACE), FileDialogAnswer("", wxID_CANCEL));
+}
+
 TEST_F(WorkspaceCommandsTest, ADamagedFileKeepsTheCompleteRecordsButNotItsPath) {
     Start();
     {

@@ -120,3 +120,10 @@ int FileDialogAnswer::OnInvoked(wxFileDialog* dialog) const {
     }
     return m_id;
 }
+
+int MessageAnswer::OnInvoked(wxMessageDialog* dialog) const {
+    EXPECT_EQ(dialog->GetMessage(), m_message);
+    EXPECT_EQ(dialog->GetTitle(), m_caption);
+    EXPECT_EQ(dialog->GetMessageDialogStyle() & wxICON_MASK, m_icon);
+    return m_id;
+}

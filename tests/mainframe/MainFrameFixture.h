@@ -147,3 +147,21 @@ private:
     wxString m_message;
     wxString m_fileName;
 };
+
+#include <wx/msgdlg.h>
+
+// Answers a message box with a button id and checks its text, caption and icon.
+class MessageAnswer : public wxExpectModalBase<wxMessageDialog, MessageAnswer> {
+public:
+    MessageAnswer(int id, const wxString& message, const wxString& caption, long icon)
+        : m_id(id), m_message(message), m_caption(caption), m_icon(icon) {}
+
+protected:
+    int OnInvoked(wxMessageDialog* dialog) const override;
+
+private:
+    int m_id;
+    wxString m_message;
+    wxString m_caption;
+    long m_icon;
+};
