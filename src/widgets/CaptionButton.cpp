@@ -9,12 +9,15 @@ wxIMPLEMENT_DYNAMIC_CLASS(CaptionButton, wxControl);
 wxBEGIN_EVENT_TABLE(CaptionButton, wxControl)
     EVT_PAINT(CaptionButton::OnPaint)
     EVT_LEFT_DOWN(CaptionButton::OnLeftDown)
-    EVT_LEFT_DCLICK(CaptionButton::OnLeftDown) EVT_LEFT_UP(CaptionButton::OnLeftUp)
-        EVT_MOTION(CaptionButton::OnMotion) EVT_ENTER_WINDOW(CaptionButton::OnEnter)
-            EVT_LEAVE_WINDOW(CaptionButton::OnLeave) EVT_KEY_DOWN(CaptionButton::OnKeyDown)
-                EVT_SET_FOCUS(CaptionButton::OnFocusChange)
-                    EVT_KILL_FOCUS(CaptionButton::OnFocusChange)
-                        EVT_SYS_COLOUR_CHANGED(CaptionButton::OnSysColourChanged)
+    EVT_LEFT_DCLICK(CaptionButton::OnLeftDown)
+    EVT_LEFT_UP(CaptionButton::OnLeftUp)
+    EVT_MOTION(CaptionButton::OnMotion)
+    EVT_ENTER_WINDOW(CaptionButton::OnEnter)
+    EVT_LEAVE_WINDOW(CaptionButton::OnLeave)
+    EVT_KEY_DOWN(CaptionButton::OnKeyDown)
+    EVT_SET_FOCUS(CaptionButton::OnFocusChange)
+    EVT_KILL_FOCUS(CaptionButton::OnFocusChange)
+    EVT_SYS_COLOUR_CHANGED(CaptionButton::OnSysColourChanged)
 wxEND_EVENT_TABLE()
 
 CaptionButton::CaptionButton() = default;
@@ -91,13 +94,68 @@ void CaptionButton::Paint(wxDC& dc, const wxSize& clientSize) const {
     dc.DrawBitmap(bitmap, (clientSize.x - bitmap.GetWidth()) / 2,
                   (clientSize.y - bitmap.GetHeight()) / 2, true);
 
-    dc.SetFont(GetFont());
+    const CaptionLayout caption = LayOutCaption(dc, clientSize.x);
+    dc.SetFont(caption.font);
     dc.SetTextForeground(*wxBLACK);
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-    wxCoord textWidth = 0;
-    wxCoord textHeight = 0;
-    dc.GetTextExtent(m_caption, &textWidth, &textHeight);
-    dc.DrawText(m_caption, (clientSize.x - textWidth) / 2, clientSize.y - textHeight);
+    // The last line sits on the bottom edge, the one before it above.
+    int bottom = clientSize.y;
+    for (auto line = caption.lines.rbegin(); line != caption.lines.rend(); ++line) {
+        wxCoord textWidth = 0;
+        wxCoord textHeight = 0;
+        dc.GetTextExtent(*line, &textWidth, &textHeight);
+        dc.DrawText(*line, (clientSize.x - textWidth) / 2, bottom - textHeight);
+        bottom -= textHeight;
+    }
+}
+
+namespace {
+
+int WidestLine(wxDC& dc, const std::vector<wxString>& lines) {
+    int widest = 0;
+    for (const wxString& line : lines) {
+        widest = std::max(widest, dc.GetTextExtent(line).x);
+    }
+    return widest;
+}
+
+// The caption's line breaks to try: the whole caption, then two lines at each blank, the most
+// even split first.
+std::vector<std::vector<wxString>> CaptionBreaks(wxDC& dc, const wxString& caption) {
+    std::vector<std::vector<wxString>> breaks{{caption}};
+    std::vector<std::vector<wxString>> twoLines;
+    for (size_t at = caption.find(' '); at != wxString::npos; at = caption.find(' ', at + 1)) {
+        twoLines.push_back({caption.Left(at), caption.Mid(at + 1)});
+    }
+    std::stable_sort(twoLines.begin(), twoLines.end(), [&](const auto& a, const auto& b) {
+        return WidestLine(dc, a) < WidestLine(dc, b);
+    });
+    breaks.insert(breaks.end(), twoLines.begin(), twoLines.end());
+    return breaks;
+}
+
+} // namespace
+
+CaptionButton::CaptionLayout CaptionButton::LayOutCaption(wxDC& dc, int width) const {
+    // GTK's fonts are wider than those the button sizes were chosen for.
+    const wxFont font = GetFont();
+    dc.SetFont(font);
+    for (const std::vector<wxString>& lines : CaptionBreaks(dc, m_caption)) {
+        wxFont sized = font;
+        for (int points = font.GetPointSize();; --points) {
+            sized.SetPointSize(points);
+            dc.SetFont(sized);
+            if (WidestLine(dc, lines) <= width) {
+                return {sized, lines};
+            }
+            if (points <= kSmallestCaptionPoints) {
+                break;
+            }
+        }
+    }
+    wxFont smallest = font;
+    smallest.SetPointSize(std::min(font.GetPointSize(), int(kSmallestCaptionPoints)));
+    return {smallest, {m_caption}};
 }
 
 void CaptionButton::OnPaint(wxPaintEvent& event) {

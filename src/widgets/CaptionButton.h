@@ -1,7 +1,10 @@
 #pragma once
 #include <wx/bitmap.h>
 #include <wx/control.h>
+#include <wx/font.h>
 #include <wx/validate.h>
+
+#include <vector>
 
 // A push button that shows an image and, centred along its bottom edge, a short caption.
 // GTK has no owner-drawn native push button, so the button draws itself; it keeps the same
@@ -48,6 +51,17 @@ public:
     // Draws the image and the caption as they appear in a client area of that size; the
     // background is left as it is.
     void Paint(wxDC& dc, const wxSize& clientSize) const;
+
+    // How the caption is drawn within a width: in the button's font, made smaller point by
+    // point down to kSmallestCaptionPoints until it fits; failing that on two lines broken at
+    // a blank, in the largest such size; failing that on one line in the smallest size,
+    // clipped at both edges.
+    struct CaptionLayout {
+        wxFont font;
+        std::vector<wxString> lines;
+    };
+    CaptionLayout LayOutCaption(wxDC& dc, int width) const;
+    static constexpr int kSmallestCaptionPoints = 7;
 
     // True while the left button is held down over the button.
     bool IsPressed() const { return m_mouseDown && m_pointerInside; }

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
+#include <wx/dcmemory.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/stattext.h>
@@ -65,6 +66,33 @@ TEST_F(MainFrameTest, OpensAtTheSizeItsSizersNeed) {
     EXPECT_GE(size.y, frame->GetMinSize().y);
     EXPECT_GT(In(frame).m_plot->GetSize().x, 64);
     EXPECT_GT(In(frame).m_plot->GetSize().y, 64);
+}
+
+// GTK's small font is wider than the one the button sizes were made for: every caption of the
+// button bar is drawn whole, in a font no larger than the button's own and not below the
+// smallest readable size.
+TEST_F(MainFrameTest, EveryButtonCaptionFitsItsButton) {
+    MainFrame* frame = Start();
+    int buttons = 0;
+    for (wxWindow* child : In(frame).m_panel->GetChildren()) {
+        CaptionButton* button = dynamic_cast<CaptionButton*>(child);
+        if (button == nullptr) {
+            continue;
+        }
+        ++buttons;
+        SCOPED_TRACE(button->GetCaption().utf8_str().data());
+        const wxSize size = button->GetClientSize();
+        wxBitmap bitmap(size.x, size.y);
+        wxMemoryDC dc(bitmap);
+        const CaptionButton::CaptionLayout layout = button->LayOutCaption(dc, size.x);
+        EXPECT_LE(layout.font.GetPointSize(), button->GetFont().GetPointSize());
+        EXPECT_GE(layout.font.GetPointSize(), CaptionButton::kSmallestCaptionPoints);
+        dc.SetFont(layout.font);
+        for (const wxString& line : layout.lines) {
+            EXPECT_LE(dc.GetTextExtent(line).x, size.x) << line.utf8_str().data();
+        }
+    }
+    EXPECT_EQ(buttons, 15);
 }
 
 TEST_F(MainFrameTest, MenuTextsHelpStringsAndChecks) {

@@ -9,6 +9,7 @@
 #include <wx/panel.h>
 #include <wx/uiaction.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -264,6 +265,79 @@ TEST_F(CaptionButtonTest, CaptionWiderThanTheButtonStartsLeftOfIt) {
         inkAtLeftEdge = inkAtLeftEdge || image.GetRed(0, y) < 200;
     }
     EXPECT_TRUE(inkAtLeftEdge);
+}
+
+// The caption takes the largest size, no larger than the button's font, in which it fits the
+// width: on one line if it can, else on two lines broken at a blank.
+TEST_F(CaptionButtonTest, CaptionShrinksAndBreaksToFitTheWidth) {
+    wxFont font = m_button->GetFont();
+    font.SetPointSize(12);
+    m_button->SetFont(font);
+    wxBitmap bitmap(10, 10);
+    wxMemoryDC dc(bitmap);
+    auto widthAt = [&](const wxString& text, int points) {
+        wxFont sized = font;
+        sized.SetPointSize(points);
+        dc.SetFont(sized);
+        return dc.GetTextExtent(text).x;
+    };
+    const wxString caption = "Grafic de Presiune";
+    auto twoLineWidthAt = [&](int points) {
+        return std::max(widthAt("Grafic de", points), widthAt("Presiune", points));
+    };
+    struct Case {
+        const char* name;
+        int width;
+        int points;
+        std::vector<wxString> lines;
+    };
+    const Case cases[] = {
+        {"fits at the button's size", widthAt(caption, 12), 12, {caption}},
+        {"fits at 9 points only", widthAt(caption, 9), 9, {caption}},
+        {"one pixel short of 10 points", widthAt(caption, 10) - 1, 9, {caption}},
+        {"two lines at the most even blank", twoLineWidthAt(12), 12, {"Grafic de", "Presiune"}},
+        {"two lines in a smaller size", twoLineWidthAt(8), 8, {"Grafic de", "Presiune"}},
+        {"too narrow even on two lines", twoLineWidthAt(7) - 1, 7, {caption}},
+    };
+    m_button->SetCaption(caption);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CaptionButton::CaptionLayout layout = m_button->LayOutCaption(dc, c.width);
+        EXPECT_EQ(layout.font.GetPointSize(), c.points);
+        EXPECT_EQ(layout.font.GetFamily(), font.GetFamily());
+        EXPECT_EQ(layout.lines, c.lines);
+    }
+    // A font smaller than the smallest caption size is kept as it is.
+    font.SetPointSize(6);
+    m_button->SetFont(font);
+    EXPECT_EQ(m_button->LayOutCaption(dc, 1).font.GetPointSize(), 6);
+}
+
+TEST_F(CaptionButtonTest, ATwoLineCaptionEndsOnTheBottomEdge) {
+    m_button->SetCaption("Grafic de Presiune");
+    const wxImage image = Painted(wxSize(60, 60)).ConvertToImage();
+    wxBitmap scratch(10, 10);
+    wxMemoryDC dc(scratch);
+    const CaptionButton::CaptionLayout layout = m_button->LayOutCaption(dc, 60);
+    ASSERT_EQ(layout.lines.size(), 2u);
+    dc.SetFont(layout.font);
+    const int lineHeight = dc.GetTextExtent("Presiune").y;
+    int top = -1, bottom = -1, left = 60, right = -1;
+    for (int y = 0; y < 60; ++y) {
+        for (int x = 0; x < 60; ++x) {
+            if (image.GetRed(x, y) < 90 && image.GetGreen(x, y) < 90 && image.GetBlue(x, y) < 90) {
+                top = top < 0 ? y : top;
+                bottom = y;
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    EXPECT_GE(top, 60 - 2 * lineHeight);
+    EXPECT_LT(top, 60 - lineHeight) << "two lines of text";
+    EXPECT_LE(bottom, 59);
+    EXPECT_GT(left, 0) << "not clipped";
+    EXPECT_LT(right, 59) << "not clipped";
 }
 
 TEST_F(CaptionButtonTest, ClickSendsButtonEventWithItsId) {
