@@ -1272,8 +1272,12 @@ void MainFrame::OnOpen(wxCommandEvent&) {
     if (dialog.ShowModal() != wxID_OK) {
         return;
     }
-    if (ReadWorkspace(dialog.GetPath()) != WorkspaceUnreadable) {
-        SetTitle(dialog.GetFilename());
+    OpenWorkspaceFile(dialog.GetPath());
+}
+
+void MainFrame::OpenWorkspaceFile(const wxString& path) {
+    if (ReadWorkspace(path) != WorkspaceUnreadable) {
+        SetTitle(wxFileName(path).GetFullName());
     }
 }
 

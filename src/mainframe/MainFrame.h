@@ -61,6 +61,8 @@ public:
     // unreadable one leaves the workspace as it was. Failures are reported to the user.
     enum WorkspaceReadOutcome { WorkspaceRead, WorkspaceDamaged, WorkspaceUnreadable };
     WorkspaceReadOutcome ReadWorkspace(const wxString& path);
+    // What "Deschidere" does once the file dialog has given a path.
+    void OpenWorkspaceFile(const wxString& path);
     // Writes m_workspacePath; the workspace counts as saved only when the file was written.
     bool WriteWorkspace();
 
