@@ -30,7 +30,7 @@ run() {
 run --help
 [ "$status" -eq 0 ] || fail "--help exits with $status"
 case "$out" in
-    "Usage: $name "*) ;;
+    [Uu]"sage: $name "*) ;;
     *) fail "--help does not print the usage on standard output: '$out'" ;;
 esac
 [ -z "$err" ] || fail "--help writes to standard error: '$err'"
@@ -45,7 +45,7 @@ for line in "$@"; do
     [ "$status" -eq 2 ] || fail "'$line' exits with $status, not 2"
     [ -z "$out" ] || fail "'$line' writes to standard output: '$out'"
     case "$err" in
-        *"Usage: $name "*) ;;
+        *[Uu]"sage: $name "*) ;;
         *) fail "'$line' does not print the usage on standard error: '$err'" ;;
     esac
 done
