@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks that a program answers like a command-line tool:
 #   --help     usage on standard output, nothing on standard error, exit 0
-#   --version  "NAME VERSION" on standard output, exit 0
+#   --version  "NAME VERSION" (or the bare VERSION) on standard output, exit 0
 #   each wrong command line given after "--"  usage on standard error, nothing on standard
 #              output, exit 2 (arguments of one wrong line are separated by blanks)
 # usage: check-command-line.sh PROGRAM NAME VERSION -- 'WRONG LINE' ...
@@ -37,7 +37,8 @@ esac
 
 run --version
 [ "$status" -eq 0 ] || fail "--version exits with $status"
-[ "$out" = "$name $version" ] || fail "--version prints '$out', not '$name $version'"
+[ "$out" = "$name $version" ] || [ "$out" = "$version" ] ||
+    fail "--version prints '$out', not '$name $version'"
 
 for line in "$@"; do
     # shellcheck disable=SC2086 # a wrong line is split into its arguments on purpose
