@@ -9,6 +9,9 @@ packages=(
     libgtest-dev libgmock-dev
     xvfb xauth xfonts-base fonts-dejavu-core
     locales
+    desktop-file-utils appstream shared-mime-info libxml2-utils man-db gzip
+    x11-utils xdotool
+    dpkg-dev lintian
 )
 
 missing=()

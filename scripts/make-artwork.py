@@ -19,6 +19,10 @@ SS = 4  # supersampling factor
 PANEL = (236, 233, 216)
 FONT_DIR = "/usr/share/fonts/truetype/dejavu"
 OUT_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources", "images")
+# The program's icon for the desktop's icon theme, installed into share/icons/hicolor.
+ICON_THEME_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources",
+                              "icons", "hicolor")
+THEME_ICON_SIZES = [16, 22, 24, 32, 48, 64, 128, 256]
 
 
 def font(name, size):
@@ -401,8 +405,13 @@ def app_icon(side):
     d.rounded_rectangle(box, radius=s * 0.2, outline=(10, 25, 60), width=max(SS, s // 40))
     d.line([(s * 0.2, s * 0.2), (s * 0.2, s * 0.8), (s * 0.82, s * 0.8)],
            fill=(200, 220, 255), width=int(s * 0.05))
-    d.line(wave_points(s * 0.22, s * 0.82, s * 0.52, s * 0.17, 1.5), fill=(255, 255, 255),
-           width=int(s * 0.09), joint="curve")
+    wave = wave_points(s * 0.22, s * 0.82, s * 0.52, s * 0.17, 1.5, steps=240)
+    width = int(s * 0.09)
+    d.line(wave, fill=(255, 255, 255), width=width)
+    # round every joint: wide lines of many short segments show notches otherwise
+    for x, y in wave:
+        d.ellipse([x - width / 2, y - width / 2, x + width / 2, y + width / 2],
+                  fill=(255, 255, 255))
     # the latest sample, at the end of the trace
     d.ellipse([s * 0.74, s * 0.44, s * 0.90, s * 0.60], fill=(255, 90, 60),
               outline=(255, 255, 255), width=max(SS, s // 48))
@@ -492,6 +501,17 @@ def make_all():
     return images
 
 
+def theme_icons():
+    return {side: app_icon(side) for side in THEME_ICON_SIZES}
+
+
+def save_theme_icons(icons):
+    for side, image in icons.items():
+        folder = os.path.join(ICON_THEME_DIR, f"{side}x{side}", "apps")
+        os.makedirs(folder, exist_ok=True)
+        image.save(os.path.join(folder, "dextrel.png"), optimize=True)
+
+
 def contact_sheet(images, path, zoom=3):
     names = sorted(images, key=lambda n: (-images[n].size[0] * images[n].size[1], n))
     small = [n for n in names if n != "splash"]
@@ -518,9 +538,12 @@ def main():
     os.makedirs(OUT_DIR, exist_ok=True)
     for name, image in images.items():
         image.save(os.path.join(OUT_DIR, name + ".png"), optimize=True)
+    icons = theme_icons()
+    save_theme_icons(icons)
     if len(sys.argv) > 1:
         contact_sheet(images, sys.argv[1])
     print(f"{len(images)} images written to {os.path.normpath(OUT_DIR)}")
+    print(f"{len(icons)} theme icons written to {os.path.normpath(ICON_THEME_DIR)}")
 
 
 if __name__ == "__main__":

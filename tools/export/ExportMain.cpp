@@ -1,6 +1,7 @@
 // dextrel-export: lists the recordings of a workspace file and converts them to CSV files
 // exactly as the program's export writes them right after opening that workspace.
 
+#include "app/ProgramVersion.h"
 #include "files/CsvExport.h"
 #include "files/TextEncoding.h"
 #include "files/WorkspaceFile.h"
@@ -21,11 +22,16 @@ enum ExitCode { kExitOk = 0, kExitFailure = 1, kExitUsage = 2 };
 const char* const kUsage =
     "Usage: dextrel-export WORKSPACE.vrx --list\n"
     "       dextrel-export WORKSPACE.vrx -o DIR\n"
-    "  --list   print one line per recording: title, date, time, duration, volume and\n"
-    "           number of samples, tab-separated, after a header line\n"
-    "  -o DIR   write one CSV file per recording into DIR, named after its date and time\n";
+    "       dextrel-export --help | --version\n"
+    "  --list     print one line per recording: title, date, time, duration, volume and\n"
+    "             number of samples, tab-separated, after a header line\n"
+    "  -o DIR     write one CSV file per recording into DIR, named after its date and time\n"
+    "  --help     show this text and exit\n"
+    "  --version  show the version and exit\n";
 
 struct Options {
+    bool help = false;
+    bool version = false;
     wxString workspace;
     bool list = false;
     wxString outputFolder;
@@ -43,6 +49,14 @@ void PrintLine(const wxString& line) {
 bool ParseArguments(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
+            options.help = true;
+            return true;
+        }
+        if (argument == "--version") {
+            options.version = true;
+            return true;
+        }
         if (argument == "--list") {
             options.list = true;
         } else if (argument == "-o" && i + 1 < argc) {
@@ -145,6 +159,14 @@ int main(int argc, char** argv) {
     if (!ParseArguments(argc, argv, options)) {
         std::fputs(kUsage, stderr);
         return kExitUsage;
+    }
+    if (options.help) {
+        std::fputs(kUsage, stdout);
+        return kExitOk;
+    }
+    if (options.version) {
+        std::printf("dextrel-export %s\n", ProgramVersion());
+        return kExitOk;
     }
     wxInitializer initializer;
     if (!initializer.IsOk()) {
