@@ -4,6 +4,8 @@
 #   a readable workspace      the main window is titled with the file's name, no error
 #   a damaged workspace       titled with the file's name (its first records are kept), and
 #                             the error dialog
+#   a file without one complete record   the main window stays "Fara titlu", and the error
+#                             dialog
 #   a missing workspace       the main window stays "Fara titlu", and the error dialog
 # The file is named relative to the program's folder, with a blank in its name.
 # usage: check-open-workspace.sh DEXTREL SIMULATED_LOGGER_LIBRARY FIXTURES_DIR
@@ -73,10 +75,12 @@ open_workspace() {
 }
 
 cp "$fixtures/version3.vrx" "$work/files/Proba apa.vrx"
-head -c -30 "$fixtures/version3.vrx" >"$work/files/damaged.vrx"
+head -c -30 "$fixtures/version0.vrx" >"$work/files/damaged.vrx"
+head -c -30 "$fixtures/version3.vrx" >"$work/files/cut.vrx"
 
 open_workspace "Proba apa.vrx" "Proba apa.vrx" none
 open_workspace "damaged.vrx" "damaged.vrx" error
+open_workspace "cut.vrx" "Fara titlu" error
 open_workspace "missing.vrx" "Fara titlu" error
 
 [ "$failures" -eq 0 ] && echo "dextrel FILE.vrx opens the workspace and reports failures"
