@@ -29,6 +29,6 @@ deb=$(ls "$out"/dextrel_*.deb)
 echo
 echo "lintian $deb:"
 # Errors fail the build; warnings and notes are shown.
-lintian --fail-on error --info "$deb"
+lintian --fail-on error "$deb"
 echo
 echo "Built $deb"
