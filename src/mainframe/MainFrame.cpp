@@ -169,11 +169,7 @@ void MainFrame::CreateStatusLine() {
 }
 
 void MainFrame::ShowSplash() {
-    static bool handlersRegistered = false;
-    if (!handlersRegistered) {
-        wxInitAllImageHandlers();
-        handlersRegistered = true;
-    }
+    EnsureImageHandlers();
     new wxSplashScreen(ResourceBitmap("splash"), wxSPLASH_CENTRE_ON_SCREEN | wxSPLASH_TIMEOUT, 2000,
                        nullptr, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                        wxSIMPLE_BORDER | wxSTAY_ON_TOP);

@@ -6,3 +6,7 @@
 // programming error: it asserts and gives an invalid bitmap.
 wxImage ResourceImage(const char* name);
 wxBitmap ResourceBitmap(const char* name);
+
+// Registers the toolkit's image file handlers (PNG for these images, the others for saving
+// and reading pictures), once.
+void EnsureImageHandlers();
