@@ -104,8 +104,8 @@ void PrintHeader(const LoggerHeader& h) {
 }
 
 void PrintClock(const ClockRegisters& c) {
-    std::printf("Clock: %02x/%02x/%04d %02x:%02x:%02x (weekday %x)\n", c.Day(), c.Month(),
-                c.FullYear(), c.Hours(), c.Minutes(), c.Seconds(), c.Weekday());
+    std::printf("Clock: %02x/%02x/20%02x %02x:%02x:%02x (weekday %x)\n", c.Day(), c.Month(),
+                c.Year(), c.Hours(), c.Minutes(), c.Seconds(), c.Weekday());
 }
 
 void PrintStatus(const StatusBlock& s) {
