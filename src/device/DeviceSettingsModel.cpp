@@ -114,6 +114,14 @@ void DeviceSettingsModel::StepClock(ClockField field, int direction) {
     byte = static_cast<std::uint8_t>((byte & ~shape.valueMask) | ToBcd(stepped));
 }
 
+void DeviceSettingsModel::SetTime(int hours, int minutes, int seconds) {
+    timeBytes[0] = ToBcd(seconds);
+    timeBytes[1] = ToBcd(minutes);
+    timeBytes[2] = ToBcd(hours);
+    hasTime = true;
+    timeChanged = true;
+}
+
 bool DeviceSettingsModel::SetDate(const ClockDate& date) {
     if (date.year < MinClockYear || date.year > MaxClockYear || date.month < 1 || date.month > 12 ||
         date.day < 1 || date.day > 31) {

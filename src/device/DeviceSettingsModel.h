@@ -56,6 +56,8 @@ public:
     // One step up or down, wrapping within the field's range; a byte that is not a valid time
     // field is kept as it is.
     void StepClock(ClockField field, int direction);
+    // Hours, minutes and seconds as the clock is to be set; the weekday stays as read.
+    void SetTime(int hours, int minutes, int seconds);
     // False (and nothing changes) for a date the clock cannot hold.
     bool SetDate(const ClockDate& date);
     // The clock's date, when it was read (or set) and is a real calendar date.

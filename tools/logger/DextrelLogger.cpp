@@ -1,6 +1,7 @@
 // dextrel-logger: reads a Vendrix logger's settings, clock and status, or its whole memory,
 // through the same device link as the program. Meant for checking a logger (or the simulated
 // one) from a terminal.
+#include "SetCommand.h"
 #include "device/ClockRegisters.h"
 #include "device/HeaderReader.h"
 #include "device/LoggerConversions.h"
@@ -23,9 +24,11 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: %s info\n"
                  "       %s dump -o FILE\n"
+                 "       %s set OPTIONS (see %s set --help)\n"
                  "  info  prints the firmware word, the settings header, the clock and the status\n"
-                 "  dump  writes the logger's whole 128 KiB memory image to FILE\n",
-                 Program, Program);
+                 "  dump  writes the logger's whole 128 KiB memory image to FILE\n"
+                 "  set   %s\n",
+                 Program, Program, Program, Program, SetCommandSummary);
     return 2;
 }
 
@@ -170,6 +173,9 @@ int Dump(const std::string& path) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "set") == 0) {
+        return RunSetCommand(std::vector<std::string>(argv + 2, argv + argc));
+    }
     if (argc == 2 && std::strcmp(argv[1], "info") == 0) {
         return Info();
     }
