@@ -475,6 +475,82 @@ def tip_hover():
     return image.resize((width, height), Image.LANCZOS).convert("RGB")
 
 
+# ---------------------------------------------------------------- settings dialog pictures
+
+CONNECTION_STATES = {
+    # name: (band top, band bottom, mark colour, caption, the cable is cut)
+    "settings_read": ((40, 110, 200), (18, 52, 120), (70, 200, 110), "Setari citite", False),
+    "settings_failed": ((170, 50, 40), (95, 20, 15), (255, 90, 70), "Dispozitiv negasit", True),
+    "settings_sent": ((30, 140, 90), (12, 75, 45), (120, 235, 150), "Setari trimise", False),
+}
+
+
+def connection_logger(d, x, y):
+    """The logger: a small case with its display and a connector, at its top-left corner."""
+    d.rounded_rectangle([x, y, x + 40 * SS, y + 50 * SS], radius=6 * SS, fill=(225, 228, 235),
+                        outline=(40, 45, 60), width=SS)
+    d.rectangle([x + 6 * SS, y + 7 * SS, x + 34 * SS, y + 22 * SS], fill=(150, 190, 120),
+                outline=(40, 60, 40), width=SS)
+    d.text((x + 20 * SS, y + 15 * SS), "12.5", font=font("DejaVuSansMono-Bold.ttf", 9 * SS),
+           fill=(20, 40, 20), anchor="mm")
+    for k in range(3):
+        d.ellipse([x + (8 + 10 * k) * SS, y + 30 * SS, x + (14 + 10 * k) * SS, y + 36 * SS],
+                  fill=(90, 100, 120))
+    d.text((x + 20 * SS, y + 43 * SS), "Vendrix", font=font("DejaVuSans-Bold.ttf", 6 * SS),
+           fill=(40, 45, 60), anchor="mm")
+
+
+def connection_computer(d, x, y):
+    """A small monitor on its stand, at its top-left corner."""
+    d.rounded_rectangle([x, y, x + 46 * SS, y + 34 * SS], radius=3 * SS, fill=(50, 55, 70),
+                        outline=(20, 22, 30), width=SS)
+    d.rectangle([x + 4 * SS, y + 4 * SS, x + 42 * SS, y + 29 * SS], fill=(120, 190, 245))
+    d.line(wave_points(x + 7 * SS, x + 39 * SS, y + 17 * SS, 6 * SS, 1.5), fill=(255, 255, 255),
+           width=2 * SS, joint="curve")
+    d.rectangle([x + 19 * SS, y + 34 * SS, x + 27 * SS, y + 41 * SS], fill=(50, 55, 70))
+    d.rounded_rectangle([x + 10 * SS, y + 41 * SS, x + 36 * SS, y + 45 * SS], radius=2 * SS,
+                        fill=(50, 55, 70))
+
+
+def connection_mark(d, cx, cy, colour, failed):
+    r = 10 * SS
+    d.ellipse([cx - r, cy - r, cx + r, cy + r], fill=colour, outline=(255, 255, 255), width=SS)
+    if failed:
+        k = 5 * SS
+        d.line([(cx - k, cy - k), (cx + k, cy + k)], fill=(255, 255, 255), width=3 * SS)
+        d.line([(cx - k, cy + k), (cx + k, cy - k)], fill=(255, 255, 255), width=3 * SS)
+    else:
+        d.line([(cx - 5 * SS, cy), (cx - SS, cy + 5 * SS), (cx + 6 * SS, cy - 5 * SS)],
+               fill=(255, 255, 255), width=3 * SS, joint="curve")
+
+
+def connection_picture(name):
+    """280 x 70: the logger and the computer joined by the USB cable, the state between them
+    and a caption."""
+    top, bottom, mark, caption, cut = CONNECTION_STATES[name]
+    width, height = 280, 70
+    size = (width * SS, height * SS)
+    image = Image.new("RGBA", size, PANEL + (255,))
+    box = (SS, SS, size[0] - SS - 1, size[1] - SS - 1)
+    image.paste(vertical_gradient(size, top, bottom), (0, 0), rounded_mask(size, box, 8 * SS))
+    d = ImageDraw.Draw(image)
+    d.rounded_rectangle(box, radius=8 * SS, outline=shade(bottom, 0.6), width=SS)
+
+    connection_logger(d, 10 * SS, 10 * SS)
+    connection_computer(d, 104 * SS, 12 * SS)
+    cable_y = 35 * SS
+    if cut:
+        d.line([(50 * SS, cable_y), (64 * SS, cable_y)], fill=(20, 20, 25), width=3 * SS)
+        d.line([(90 * SS, cable_y), (104 * SS, cable_y)], fill=(20, 20, 25), width=3 * SS)
+    else:
+        d.line([(50 * SS, cable_y), (104 * SS, cable_y)], fill=(20, 20, 25), width=3 * SS)
+    connection_mark(d, 77 * SS, cable_y, mark, cut)
+
+    d.text((212 * SS, 35 * SS), caption, font=font("DejaVuSans-Bold.ttf", 11 * SS),
+           fill=(255, 255, 255), anchor="mm")
+    return image.resize((width, height), Image.LANCZOS).convert("RGB")
+
+
 # ---------------------------------------------------------------- the image set
 
 BUTTON_SETS = [
@@ -498,6 +574,8 @@ def make_all():
     images["icon48"] = app_icon(48)
     images["icon32"] = app_icon(32)
     images["tip_hover"] = tip_hover()
+    for name in CONNECTION_STATES:
+        images[name] = connection_picture(name)
     return images
 
 
@@ -514,7 +592,8 @@ def save_theme_icons(icons):
 
 def contact_sheet(images, path, zoom=3):
     names = sorted(images, key=lambda n: (-images[n].size[0] * images[n].size[1], n))
-    small = [n for n in names if n != "splash"]
+    wide = [n for n in names if n in CONNECTION_STATES]
+    small = [n for n in names if n != "splash" and n not in wide]
     columns, cell = 6, 100 * zoom + 20
     rows = (len(small) + columns - 1) // columns
     sheet = Image.new("RGB", (columns * cell, rows * (cell + 14) + 10), (255, 255, 255))
@@ -531,6 +610,10 @@ def contact_sheet(images, path, zoom=3):
                fill=(0, 0, 0))
     sheet.save(path)
     images["splash"].save(path.replace(".png", "-splash.png"))
+    strip = Image.new("RGB", (280 * 2 + 20, len(wide) * (140 + 10) + 10), (255, 255, 255))
+    for k, name in enumerate(wide):
+        strip.paste(images[name].resize((560, 140), Image.NEAREST), (10, 10 + k * 150))
+    strip.save(path.replace(".png", "-connection.png"))
 
 
 def main():

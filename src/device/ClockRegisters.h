@@ -14,7 +14,7 @@ struct ClockRegisters {
     std::uint8_t Weekday() const { return bytes[3]; }
     std::uint8_t Day() const { return bytes[4]; }
     std::uint8_t Month() const { return bytes[5]; }
+    // Two digits of 20yy, shown by printing the byte in hexadecimal: 0x0A is "200a", which is
+    // no year, so it is not turned into a number here.
     std::uint8_t Year() const { return bytes[6]; }
-    // Four digits of the year: 20yy, where a byte up to 0x0F reads as 200 and one digit.
-    int FullYear() const;
 };

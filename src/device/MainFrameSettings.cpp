@@ -1,5 +1,12 @@
 #include "mainframe/MainFrame.h"
 
-// The device settings dialog: not part of this version yet.
+#include "device/SettingsDialog.h"
 
-void MainFrame::OnDeviceSettings(wxCommandEvent&) {}
+// The device settings dialog reads and writes the logger on a device link of its own; the main
+// window only opens it.
+
+void MainFrame::OnDeviceSettings(wxCommandEvent&) {
+    auto* dialog = new SettingsDialog(this);
+    dialog->ShowModal();
+    dialog->Destroy();
+}

@@ -283,7 +283,7 @@ TEST(ClockRegistersTest, MasksTheControlBitsAndReadsTheYear) {
     EXPECT_EQ(clock.Weekday(), 0x07);
     EXPECT_EQ(clock.Day(), 0x31);
     EXPECT_EQ(clock.Month(), 0x12);
-    EXPECT_EQ(clock.FullYear(), 2005);
+    EXPECT_EQ(clock.Year(), 0x05);
 }
 
 } // namespace

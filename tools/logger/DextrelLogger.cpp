@@ -1,7 +1,9 @@
 // dextrel-logger: reads a Vendrix logger's settings, clock and status, or its whole memory,
 // through the same device link as the program. Meant for checking a logger (or the simulated
 // one) from a terminal.
+#include "SetCommand.h"
 #include "device/ClockRegisters.h"
+#include "device/HeaderReader.h"
 #include "device/LoggerConversions.h"
 #include "device/LoggerHeader.h"
 #include "device/LoggerProtocol.h"
@@ -22,9 +24,11 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: %s info\n"
                  "       %s dump -o FILE\n"
+                 "       %s set OPTIONS (see %s set --help)\n"
                  "  info  prints the firmware word, the settings header, the clock and the status\n"
-                 "  dump  writes the logger's whole 128 KiB memory image to FILE\n",
-                 Program, Program);
+                 "  dump  writes the logger's whole 128 KiB memory image to FILE\n"
+                 "  set   %s\n",
+                 Program, Program, Program, Program, SetCommandSummary);
     return 2;
 }
 
@@ -104,8 +108,8 @@ void PrintHeader(const LoggerHeader& h) {
 }
 
 void PrintClock(const ClockRegisters& c) {
-    std::printf("Clock: %02x/%02x/%04d %02x:%02x:%02x (weekday %x)\n", c.Day(), c.Month(),
-                c.FullYear(), c.Hours(), c.Minutes(), c.Seconds(), c.Weekday());
+    std::printf("Clock: %02x/%02x/20%02x %02x:%02x:%02x (weekday %x)\n", c.Day(), c.Month(),
+                c.Year(), c.Hours(), c.Minutes(), c.Seconds(), c.Weekday());
 }
 
 void PrintStatus(const StatusBlock& s) {
@@ -122,14 +126,8 @@ int Info() {
     if (!FindLogger(usb)) {
         return 1;
     }
-    const unsigned char* firmwareReply = usb.GetFirmwareVersion();
-    if (firmwareReply == nullptr) {
-        return Fail("reading the firmware word failed");
-    }
-    const std::uint16_t firmware = LoggerConversions::FirmwareWord(firmwareReply);
-    const int headerSize = LoggerConversions::HeaderSize(firmware);
-    std::vector<unsigned char> headerBytes(headerSize);
-    if (!usb.ReadMemory(0, headerSize, headerBytes.data())) {
+    const HeaderRead read = HeaderReader::Read(usb);
+    if (!read.ok) {
         return Fail("reading the settings header failed");
     }
     const unsigned char* clockReply = usb.ReadClock();
@@ -144,8 +142,8 @@ int Info() {
     const StatusBlock status = StatusBlock::Decode(statusReply);
 
     std::printf("Vendrix logger %04x:%04x\n", LoggerProtocol::VendorId, LoggerProtocol::ProductId);
-    std::printf("Firmware word: 0x%04X\n", firmware);
-    PrintHeader(LoggerHeader::Decode(headerBytes.data(), headerSize));
+    std::printf("Firmware word: 0x%04X\n", read.firmwareWord);
+    PrintHeader(read.header);
     PrintClock(clock);
     PrintStatus(status);
     return 0;
@@ -175,6 +173,9 @@ int Dump(const std::string& path) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "set") == 0) {
+        return RunSetCommand(std::vector<std::string>(argv + 2, argv + argc));
+    }
     if (argc == 2 && std::strcmp(argv[1], "info") == 0) {
         return Info();
     }
