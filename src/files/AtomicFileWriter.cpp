@@ -47,7 +47,7 @@ mode_t ModeForNewFile(const std::string& target) {
     return 0666 & ~mask;
 }
 
-bool WriteAll(int descriptor, const std::string& content) {
+bool WriteAll(int descriptor, std::string_view content) {
     const char* data = content.data();
     std::size_t left = content.size();
     while (left > 0) {
@@ -72,38 +72,82 @@ wxString FailureMessage(const wxString& path, int errorNumber) {
 } // namespace
 
 bool AtomicFileWriter::Write(const wxString& path, const std::string& content, wxString& error) {
-    const std::string target = ResolvedTarget(std::string(path.fn_str()));
-    if (target.empty()) {
-        error = FailureMessage(path, ENOENT);
-        return false;
+    AtomicFileWriter file(path);
+    file.Append(content);
+    return file.Commit(error);
+}
+
+AtomicFileWriter::AtomicFileWriter(const wxString& path)
+    : m_path(path), m_target(ResolvedTarget(std::string(path.fn_str()))) {
+    if (m_target.empty()) {
+        m_errorNumber = ENOENT;
+        return;
     }
     // A file that may not be opened for writing is not replaced either, although renaming
     // over it would succeed.
-    if (access(target.c_str(), F_OK) == 0 && access(target.c_str(), W_OK) != 0) {
-        error = FailureMessage(path, errno);
+    if (access(m_target.c_str(), F_OK) == 0 && access(m_target.c_str(), W_OK) != 0) {
+        m_errorNumber = errno;
+        return;
+    }
+    m_temporary = FolderOf(m_target) + "/." + NameOf(m_target) + ".XXXXXX";
+    m_descriptor = mkstemp(m_temporary.data());
+    if (m_descriptor < 0) {
+        m_errorNumber = errno;
+        m_temporary.clear();
+        return;
+    }
+    if (fchmod(m_descriptor, ModeForNewFile(m_target)) != 0) {
+        m_errorNumber = errno;
+    }
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+    if (!m_committed) {
+        Discard();
+    }
+}
+
+bool AtomicFileWriter::Append(std::string_view piece) {
+    if (m_errorNumber != 0) {
         return false;
     }
-    std::string temporary = FolderOf(target) + "/." + NameOf(target) + ".XXXXXX";
-    const int descriptor = mkstemp(temporary.data());
-    if (descriptor < 0) {
-        error = FailureMessage(path, errno);
-        return false;
-    }
-    bool written = fchmod(descriptor, ModeForNewFile(target)) == 0 &&
-                   WriteAll(descriptor, content) && fsync(descriptor) == 0;
-    int errorNumber = errno;
-    if (close(descriptor) != 0 && written) {
-        written = false;
-        errorNumber = errno;
-    }
-    if (written && rename(temporary.c_str(), target.c_str()) != 0) {
-        written = false;
-        errorNumber = errno;
-    }
-    if (!written) {
-        unlink(temporary.c_str());
-        error = FailureMessage(path, errorNumber);
+    if (!WriteAll(m_descriptor, piece)) {
+        m_errorNumber = errno;
         return false;
     }
     return true;
+}
+
+bool AtomicFileWriter::Commit(wxString& error) {
+    if (m_errorNumber == 0 && fsync(m_descriptor) != 0) {
+        m_errorNumber = errno;
+    }
+    if (m_descriptor >= 0) {
+        const int descriptor = m_descriptor;
+        m_descriptor = -1;
+        if (close(descriptor) != 0 && m_errorNumber == 0) {
+            m_errorNumber = errno;
+        }
+    }
+    if (m_errorNumber == 0 && rename(m_temporary.c_str(), m_target.c_str()) != 0) {
+        m_errorNumber = errno;
+    }
+    if (m_errorNumber != 0) {
+        Discard();
+        error = FailureMessage(m_path, m_errorNumber);
+        return false;
+    }
+    m_committed = true;
+    return true;
+}
+
+void AtomicFileWriter::Discard() {
+    if (m_descriptor >= 0) {
+        close(m_descriptor);
+        m_descriptor = -1;
+    }
+    if (!m_temporary.empty()) {
+        unlink(m_temporary.c_str());
+        m_temporary.clear();
+    }
 }

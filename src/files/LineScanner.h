@@ -28,6 +28,7 @@ public:
     std::string_view NextToken() const;
 
 private:
+    static bool ReadPlainDecimal(std::string_view text, float& value, std::size_t& length);
     std::string_view TakeToken();
     void Advance(std::size_t count);
 

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+class AtomicFileWriter;
+
 // What reading a workspace gives: the records and the unit settings the file carries.
 // On damage, ok is false, error names the file and the line, and records holds the complete
 // records read before the damage. A file that cannot be read at all gives the user's message
@@ -39,6 +41,8 @@ public:
 
     // flowUnit is the flow unit index in force when saving; every record block carries it.
     static std::string Format(const std::vector<Storage>& records, int flowUnit);
+    // Writes the text into file, which the caller commits; false when writing failed.
+    static bool WriteTo(AtomicFileWriter& file, const std::vector<Storage>& records, int flowUnit);
     // Replaces the file only after everything was written; false with a message on failure.
     static bool Write(const wxString& path, const std::vector<Storage>& records, int flowUnit,
                       wxString& error);

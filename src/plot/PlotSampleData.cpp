@@ -42,16 +42,6 @@ void PlotSampleData::ComputeBounds(double minTop) {
     }
 }
 
-bool PlotSampleData::Next(double& x, double& y) {
-    if (m_position >= m_count) {
-        return false;
-    }
-    x = m_xs[m_position];
-    y = m_ys[m_position];
-    ++m_position;
-    return true;
-}
-
 bool PlotSampleData::At(double& x, double& y, double& z, int index) const {
     if (index < 0 || static_cast<std::size_t>(index) >= m_count) {
         return false;

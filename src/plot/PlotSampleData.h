@@ -16,7 +16,15 @@ public:
     void SetData2(const std::vector<float>& xs, const std::vector<float>& ys);
 
     void Restart() { m_position = 0; }
-    bool Next(double& x, double& y);
+    bool Next(double& x, double& y) {
+        if (m_position >= m_count) {
+            return false;
+        }
+        x = m_xs[m_position];
+        y = m_ys[m_position];
+        ++m_position;
+        return true;
+    }
     bool At(double& x, double& y, double& z, int index) const;
     int Count() const { return static_cast<int>(m_count); }
 

@@ -14,7 +14,7 @@ PlotSecondarySeries::PlotSecondarySeries(const wxString& name, int flags)
 void PlotSecondarySeries::Draw(wxDC& dc, PlotWindow& window) {
     dc.SetPen(m_pen);
     RestartPoints();
-    SeriesDrawing::DrawPoints(dc, *this, window, true);
+    SeriesDrawing::DrawPoints(dc, *this, window, true, m_dots);
     if (m_continuous) {
         SeriesDrawing::DrawKeyStroke(dc, window, 35);
     }

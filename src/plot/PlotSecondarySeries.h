@@ -1,4 +1,5 @@
 #pragma once
+#include "plot/DotPainter.h"
 #include "plot/PlotLayer.h"
 
 #include <wx/gdicmn.h>
@@ -24,6 +25,8 @@ private:
 
     int m_flags;
     wxPoint m_markPosition{0, 0};
+    // Kept between paints so that its pixel map is not allocated again each time.
+    DotPainter m_dots;
 
     wxDECLARE_ABSTRACT_CLASS(PlotSecondarySeries);
 };

@@ -17,7 +17,7 @@ void PlotSeries::Draw(wxDC& dc, PlotWindow& window) {
     if (!m_visible) {
         return;
     }
-    SeriesDrawing::DrawPoints(dc, *this, window, false);
+    SeriesDrawing::DrawPoints(dc, *this, window, false, m_dots);
     if (m_continuous) {
         DrawKey(dc, window);
     }

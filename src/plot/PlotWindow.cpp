@@ -80,20 +80,6 @@ void PlotWindow::BuildPopupMenu() {
                     Translated("Micsorare în Imaginea subiectului "));
 }
 
-int PlotWindow::Truncate(double value) {
-    constexpr double limit = 1.0e9;
-    if (std::isnan(value)) {
-        return 0;
-    }
-    if (value > limit) {
-        return static_cast<int>(limit);
-    }
-    if (value < -limit) {
-        return -static_cast<int>(limit);
-    }
-    return static_cast<int>(value);
-}
-
 bool PlotWindow::AppendLayer(PlotLayer* layer) {
     if (layer == nullptr) {
         return false;

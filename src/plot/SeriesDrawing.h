@@ -1,4 +1,5 @@
 #pragma once
+#include "plot/DotPainter.h"
 #include "plot/PlotEvents.h"
 #include "plot/PlotWindow.h"
 
@@ -11,34 +12,27 @@
 // RestartPoints, NextPoint, PointAt and PointCount.
 namespace SeriesDrawing {
 
-// A dot of the pen's width, or a single pixel for the thinnest pen.
-inline void DrawDot(wxDC& dc, int px, int py, bool wide) {
-    if (wide) {
-        dc.DrawLine(px, py, px, py);
-    } else {
-        dc.DrawPoint(px, py);
-    }
-}
-
 // Draws every point of the series: joined by lines, or as dots of the pen's width.
-template <class S> void DrawPoints(wxDC& dc, S& series, PlotWindow& window, bool secondary) {
-    bool continuous = series.IsContinuous();
-    bool wide = series.GetPen().GetWidth() > 1;
+template <class S>
+void DrawPoints(wxDC& dc, S& series, PlotWindow& window, bool secondary, DotPainter& dots) {
+    double x = 0.0, y = 0.0;
+    if (!series.IsContinuous()) {
+        dots.Begin(dc);
+        while (series.NextPoint(x, y)) {
+            dots.Add(dc, window.DeviceX(x), secondary ? window.DeviceY2(y) : window.DeviceY(y));
+        }
+        dots.Finish(dc);
+        return;
+    }
     bool first = true;
     int lastX = 0, lastY = 0;
     // Consecutive samples in one pixel column join along that column only, so their lines
     // together cover exactly the span from the lowest to the highest of them: one line.
     int columnTop = 0, columnBottom = 0;
-    double x = 0.0, y = 0.0;
     while (series.NextPoint(x, y)) {
         int px = window.DeviceX(x);
         int py = secondary ? window.DeviceY2(y) : window.DeviceY(y);
-        if (!continuous) {
-            bool sameDotAgain = !first && px == lastX && py == lastY;
-            if (!sameDotAgain) {
-                DrawDot(dc, px, py, wide);
-            }
-        } else if (first) {
+        if (first) {
             dc.DrawLine(px, py, px, py);
             columnTop = columnBottom = py;
         } else if (px == lastX) {
@@ -55,7 +49,7 @@ template <class S> void DrawPoints(wxDC& dc, S& series, PlotWindow& window, bool
         lastX = px;
         lastY = py;
     }
-    if (continuous && columnTop != columnBottom) {
+    if (!first && columnTop != columnBottom) {
         dc.DrawLine(lastX, columnTop, lastX, columnBottom);
     }
 }

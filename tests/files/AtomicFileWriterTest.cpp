@@ -103,3 +103,49 @@ TEST(AtomicFileWriter, ReadOnlyFileIsNotReplaced) {
     EXPECT_EQ(TempFolder::ReadAll(path), "old content");
     EXPECT_EQ(FileCount(folder.Path()), 1u);
 }
+
+TEST(AtomicFileWriter, PiecesReplaceTheFileOnlyOnCommit) {
+    TempFolder folder;
+    const std::string path = folder.File("data.vrx");
+    TempFolder::WriteAll(path, "old content");
+    {
+        AtomicFileWriter file(wxString::FromUTF8(path));
+        ASSERT_TRUE(file.Append("first "));
+        ASSERT_TRUE(file.Append("second"));
+        EXPECT_EQ(TempFolder::ReadAll(path), "old content");
+        wxString error;
+        ASSERT_TRUE(file.Commit(error)) << error;
+    }
+    EXPECT_EQ(TempFolder::ReadAll(path), "first second");
+    EXPECT_EQ(FileCount(folder.Path()), 1u);
+}
+
+TEST(AtomicFileWriter, PiecesNeverCommittedLeaveNothingBehind) {
+    TempFolder folder;
+    const std::string path = folder.File("data.vrx");
+    TempFolder::WriteAll(path, "old content");
+    {
+        AtomicFileWriter file(wxString::FromUTF8(path));
+        ASSERT_TRUE(file.Append("abandoned"));
+    }
+    EXPECT_EQ(TempFolder::ReadAll(path), "old content");
+    EXPECT_EQ(FileCount(folder.Path()), 1u);
+}
+
+TEST(AtomicFileWriter, FailedPieceFailsTheCommit) {
+    TempFolder folder;
+    const std::string path = folder.File("data.vrx");
+    TempFolder::WriteAll(path, "old content");
+    wxString error;
+    {
+        FileSizeLimit limit(4096);
+        AtomicFileWriter file(wxString::FromUTF8(path));
+        EXPECT_TRUE(file.Append("small"));
+        EXPECT_FALSE(file.Append(std::string(100000, 'x')));
+        EXPECT_FALSE(file.Append("more"));
+        EXPECT_FALSE(file.Commit(error));
+    }
+    EXPECT_NE(std::string(error.utf8_str()).find(path), std::string::npos) << error;
+    EXPECT_EQ(TempFolder::ReadAll(path), "old content");
+    EXPECT_EQ(FileCount(folder.Path()), 1u);
+}

@@ -451,3 +451,23 @@ TEST(WorkspacePaths, ExtensionAddedUnlessPresentAnywhere) {
     EXPECT_EQ(WorkspaceFile::WithExtension("/data/run.vrx"), "/data/run.vrx");
     EXPECT_EQ(WorkspaceFile::WithExtension("/data/run.vrx.old"), "/data/run.vrx.old");
 }
+
+TEST(WorkspaceRoundTrip, LargeWorkspaceIsWrittenInPiecesAndReadsBack) {
+    // Several mebibytes: the text goes to the file in more than one piece.
+    Storage record("05/03/2012 14:30:05", 250, 1, false, 0, 1);
+    for (int i = 0; i < 150000; ++i) {
+        record.AddSample(i * 0.25f, (i % 977) * 0.37f, -(i % 13) * 0.011f, i * 0.5f);
+    }
+    const std::vector<Storage> records{record, record};
+    TempFolder folder;
+    const wxString path = folder.WxFile("large.vrx");
+    wxString error;
+    ASSERT_TRUE(WorkspaceFile::Write(path, records, 0, error)) << Utf8(error);
+    const std::string written = TempFolder::ReadAll(std::string(path.utf8_str()));
+    EXPECT_EQ(written, WorkspaceFile::Format(records, 0));
+    const WorkspaceReadResult result = WorkspaceFile::Read(path);
+    ASSERT_TRUE(result.ok) << Utf8(result.error);
+    ASSERT_EQ(result.records.size(), 2u);
+    EXPECT_EQ(result.records[1].GetTimes(), record.GetTimes());
+    EXPECT_EQ(result.records[1].GetFlows().back(), (149999 % 977) * 0.37f);
+}
