@@ -2,6 +2,7 @@
 // through the same device link as the program. Meant for checking a logger (or the simulated
 // one) from a terminal.
 #include "device/ClockRegisters.h"
+#include "device/HeaderReader.h"
 #include "device/LoggerConversions.h"
 #include "device/LoggerHeader.h"
 #include "device/LoggerProtocol.h"
@@ -122,14 +123,8 @@ int Info() {
     if (!FindLogger(usb)) {
         return 1;
     }
-    const unsigned char* firmwareReply = usb.GetFirmwareVersion();
-    if (firmwareReply == nullptr) {
-        return Fail("reading the firmware word failed");
-    }
-    const std::uint16_t firmware = LoggerConversions::FirmwareWord(firmwareReply);
-    const int headerSize = LoggerConversions::HeaderSize(firmware);
-    std::vector<unsigned char> headerBytes(headerSize);
-    if (!usb.ReadMemory(0, headerSize, headerBytes.data())) {
+    const HeaderRead read = HeaderReader::Read(usb);
+    if (!read.ok) {
         return Fail("reading the settings header failed");
     }
     const unsigned char* clockReply = usb.ReadClock();
@@ -144,8 +139,8 @@ int Info() {
     const StatusBlock status = StatusBlock::Decode(statusReply);
 
     std::printf("Vendrix logger %04x:%04x\n", LoggerProtocol::VendorId, LoggerProtocol::ProductId);
-    std::printf("Firmware word: 0x%04X\n", firmware);
-    PrintHeader(LoggerHeader::Decode(headerBytes.data(), headerSize));
+    std::printf("Firmware word: 0x%04X\n", read.firmwareWord);
+    PrintHeader(read.header);
     PrintClock(clock);
     PrintStatus(status);
     return 0;
