@@ -3,7 +3,7 @@
 #include "app/AppSettings.h"
 #include "device/HeaderReader.h"
 #include "device/LiveBlock.h"
-#include "mainframe/Units.h"
+#include "records/Units.h"
 
 int LiveRecording::TimerPeriodMs(int samplePeriodMs) {
     return samplePeriodMs < kShortestTimerPeriodMs ? kShortestTimerPeriodMs : samplePeriodMs;

@@ -27,6 +27,9 @@ struct MainFrameInternals {
     wxString& m_workspacePath;
     wxTimer& m_statusTimer;
     wxTimer& m_liveTimer;
+    bool& m_liveRecording;
+    int& m_livePeriodMs;
+    float& m_lastSampleTime;
     bool& m_filterOn;
     int& m_filterHalfWidth;
     bool& m_flowGraphShown;
@@ -47,8 +50,8 @@ struct MainFrameInternals {
     LcdDisplay*& m_pressureLcd;
     wxStaticText*& m_flowUnitLabel;
     wxStaticText*& m_pressureUnitLabel;
-    wxGauge*& m_batteryGauge;
-    wxGauge*& m_memoryGauge;
+    LevelGauge*& m_batteryGauge;
+    LevelGauge*& m_memoryGauge;
     wxStaticText*& m_resourceText;
     CaptionButton*& m_openButton;
     CaptionButton*& m_saveButton;

@@ -8,7 +8,7 @@
 #include "device/LiveRecording.h"
 #include "device/LoggerUsb.h"
 #include "files/WorkspaceFile.h"
-#include "mainframe/Units.h"
+#include "records/Units.h"
 
 #include <chrono>
 #include <csignal>
