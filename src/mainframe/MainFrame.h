@@ -62,6 +62,8 @@ public:
 private:
     // The tests reach the window's parts through their fixture.
     friend struct MainFrameInternals;
+    // The live-tick benchmark drives one window the same way.
+    friend class LiveTickBench;
 
     enum class MeasureMode { None, Flow, Pressure };
     enum class RecordText { Title, Information, TextBox, FlowTarget };
