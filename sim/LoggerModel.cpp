@@ -76,7 +76,9 @@ std::uint32_t LoggerModel::DataEnd() const {
     if (m_logging) {
         return m_liveWrite;
     }
-    if (FileCount() == 0) {
+    // A count whose table cannot fit (a damaged header) leaves no table to read an end from.
+    const std::uint32_t tableSize = 9u * static_cast<std::uint32_t>(FileCount());
+    if (FileCount() == 0 || tableSize > 0x1FFFFu - static_cast<std::uint32_t>(HeaderSize())) {
         return HeaderSize();
     }
     const std::uint32_t entry = TocAddress(FileCount());

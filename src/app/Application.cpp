@@ -71,7 +71,8 @@ int Application::OnRun() {
     return wxApp::OnRun();
 }
 
-// --help and --version are answered before the toolkit starts, so they work without a display.
+// --help, --version and a wrong command line are answered before the toolkit starts, so they
+// work without a display.
 int main(int argc, char** argv) {
     std::vector<wxString> arguments;
     for (int i = 1; i < argc; ++i) {
@@ -85,6 +86,10 @@ int main(int argc, char** argv) {
     if (command.GetAction() == StartupArguments::ShowVersion) {
         std::fputs(StartupArguments::VersionText().utf8_str(), stdout);
         return kExitOk;
+    }
+    if (command.GetAction() == StartupArguments::UsageError) {
+        PrintUsageError(command.GetError());
+        return kExitUsage;
     }
     return wxEntry(argc, argv);
 }

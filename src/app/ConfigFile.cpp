@@ -1,6 +1,15 @@
 #include "app/ConfigFile.h"
 
+#include <wx/filename.h>
+#include <wx/stdpaths.h>
+
 #include <cstdio>
+
+std::string ConfigFile::UserPath() {
+    wxStandardPaths& paths = wxStandardPaths::Get();
+    paths.SetFileLayout(wxStandardPaths::FileLayout_XDG);
+    return std::string((paths.GetUserConfigDir() + wxFILE_SEP_PATH + kFileName).fn_str());
+}
 
 AppSettingsBlock ConfigFile::Load(const std::string& path) {
     AppSettingsBlock settings;

@@ -9,6 +9,9 @@ class ConfigFile {
 public:
     static constexpr const char* kFileName = "dextrelv48.ini";
 
+    // The file in the user's configuration folder, where the program keeps it.
+    static std::string UserPath();
+
     // Fields whose line is missing or not a number keep their defaults; a file that cannot
     // be opened gives all defaults.
     static AppSettingsBlock Load(const std::string& path);

@@ -1,5 +1,78 @@
+// Memory download: the logger's recorded events become the recordings collection.
 #include "mainframe/MainFrame.h"
 
-// Memory download: not part of this version yet.
+#include "app/AppSettings.h"
+#include "device/DeviceTexts.h"
+#include "device/LoggerUsb.h"
+#include "device/MemoryDownload.h"
 
-void MainFrame::OnDownload(wxCommandEvent&) {}
+#include <wx/log.h>
+#include <wx/msgdlg.h>
+#include <wx/progdlg.h>
+
+#include <memory>
+
+void MainFrame::OnDownload(wxCommandEvent&) {
+    DownloadMemory();
+}
+
+bool MainFrame::KeepUnsavedBeforeDownload() {
+    if (m_saved || m_recordings.empty()) {
+        return false;
+    }
+    wxMessageDialog dialog(nullptr, DeviceTexts::DownloadUnsavedQuestion(),
+                           DeviceTexts::DownloadUnsavedCaption(), wxYES_NO | wxICON_INFORMATION);
+    return dialog.ShowModal() == wxID_YES;
+}
+
+void MainFrame::DownloadMemory() {
+    if (KeepUnsavedBeforeDownload()) {
+        return;
+    }
+    MemoryDownload download(*m_usb);
+    if (!download.ReadHeader(AppSettings)) {
+        ReportUsbError();
+        return;
+    }
+    UpdateFlowUnitChecks();
+    auto progress = std::make_unique<wxProgressDialog>(
+        DeviceTexts::DownloadProgressTitle(),
+        DeviceTexts::DownloadProgressMessage(download.EventCount()), 100, nullptr,
+        wxPD_APP_MODAL | wxPD_AUTO_HIDE);
+    progress->Pulse("");
+    const MemoryDownload::Outcome outcome =
+        download.ReadEvents(AppSettings, [&progress] { progress->Pulse(); });
+    if (outcome != MemoryDownload::Outcome::Done) {
+        progress.reset();
+        if (outcome == MemoryDownload::Outcome::TableDamaged) {
+            wxLogError("%s", DeviceTexts::DownloadDamagedMemory());
+        } else {
+            ReportUsbError();
+        }
+        return;
+    }
+    ReplaceRecordingsByDownload(std::move(download.Records()));
+    OfferToSaveAndClear();
+}
+
+void MainFrame::ReplaceRecordingsByDownload(std::vector<Storage> records) {
+    StopLiveRecordingIfRunning();
+    m_recordings = std::move(records);
+    // The new records share no index with the old ones.
+    m_shownIndex = -1;
+    m_markedIndex = -1;
+    RefreshList();
+    m_saved = false;
+}
+
+void MainFrame::OfferToSaveAndClear() {
+    wxMessageDialog question(nullptr, DeviceTexts::DownloadSaveQuestion(),
+                             DeviceTexts::DownloadSaveCaption(), wxYES_NO | wxICON_INFORMATION);
+    if (question.ShowModal() == wxID_YES) {
+        SaveWorkspaceAs();
+    }
+    // Only a workspace really written may let the logger's copy go.
+    if (m_saved) {
+        ClearLoggerMemory();
+    }
+}

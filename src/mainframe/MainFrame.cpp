@@ -14,13 +14,13 @@
 #include "plot/PlotVectorSeries.h"
 #include "plot/PlotWindow.h"
 #include "records/Units.h"
+#include "widgets/LevelGauge.h"
 #include "widgets/ResourceBitmap.h"
 #include "widgets/TipsDialog.h"
 
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
 #include <wx/filename.h>
-#include <wx/gauge.h>
 #include <wx/msgdlg.h>
 #include <wx/splash.h>
 #include <wx/stdpaths.h>
@@ -132,7 +132,7 @@ void MainFrame::InitialiseState() {
                                wxLIST_FORMAT_LEFT, 150);
 
     m_batteryGauge->SetValue(0);
-    m_batteryGauge->SetForegroundColour(wxColour(255, 0, 0));
+    m_batteryGauge->SetBarColour(wxColour(255, 0, 0));
     m_batteryGauge->SetBackgroundColour(wxColour(50, 50, 50));
 
     m_flowGraphShown = false;

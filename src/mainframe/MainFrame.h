@@ -11,6 +11,7 @@
 class CaptionButton;
 class LcdClock;
 class LcdDisplay;
+class LevelGauge;
 class LoggerUsb;
 class PlotLayer;
 class PlotReadoutBox;
@@ -23,11 +24,11 @@ class PlotVectorSeries;
 class PlotWindow;
 class wxBitmapButton;
 class wxButton;
-class wxGauge;
 class wxMenu;
 class wxMenuItem;
 class wxPanel;
 class wxStaticText;
+struct StatusReadout;
 
 // The program's only top-level window: it owns the recordings, the device link,
 // the plot and every control, and handles every command.
@@ -61,6 +62,8 @@ public:
 private:
     // The tests reach the window's parts through their fixture.
     friend struct MainFrameInternals;
+    // The live-tick benchmark drives one window the same way.
+    friend class LiveTickBench;
 
     enum class MeasureMode { None, Flow, Pressure };
     enum class RecordText { Title, Information, TextBox, FlowTarget };
@@ -137,6 +140,25 @@ private:
     void PrintGraph();
     void SaveGraphImage();
 
+    // Device operations.
+    void StartLiveRecording();
+    void TakeLiveSamples();
+    void ShowNewestLiveSample(const Storage& record);
+    void StopLiveRecording();
+    // A live recording ends as by its Stop button when its record leaves the collection.
+    void StopLiveRecordingIfRunning();
+    void SetLiveButtons(bool recording);
+    void DownloadMemory();
+    // Asks before a download discards unsaved recordings; true when they are to be kept.
+    bool KeepUnsavedBeforeDownload();
+    void ReplaceRecordingsByDownload(std::vector<Storage> records);
+    void OfferToSaveAndClear();
+    void PollStatus();
+    void ShowStatus(const StatusReadout& readout);
+    void ClearLoggerMemory();
+    // Reports a failed logger operation by the logger's error code.
+    void ReportUsbError();
+
     void OnClose(wxCloseEvent& event);
     void OnExit(wxCommandEvent& event);
     void OnOpen(wxCommandEvent& event);
@@ -188,6 +210,10 @@ private:
     wxString m_workspacePath;
     wxTimer m_statusTimer;
     wxTimer m_liveTimer;
+    // While a live recording runs, record 0 is its record.
+    bool m_liveRecording = false;
+    int m_livePeriodMs = 1000;
+    float m_lastSampleTime = 0.0f;
 
     bool m_filterOn = false;
     int m_filterHalfWidth = 2;
@@ -211,8 +237,8 @@ private:
     LcdDisplay* m_pressureLcd = nullptr;
     wxStaticText* m_flowUnitLabel = nullptr;
     wxStaticText* m_pressureUnitLabel = nullptr;
-    wxGauge* m_batteryGauge = nullptr;
-    wxGauge* m_memoryGauge = nullptr;
+    LevelGauge* m_batteryGauge = nullptr;
+    LevelGauge* m_memoryGauge = nullptr;
     wxStaticText* m_resourceText = nullptr;
 
     CaptionButton* m_openButton = nullptr;

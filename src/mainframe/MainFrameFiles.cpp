@@ -17,6 +17,8 @@ MainFrame::WorkspaceReadOutcome MainFrame::ReadWorkspace(const wxString& path) {
         wxLogError("%s", result.error);
         return WorkspaceUnreadable;
     }
+    // The live recording's record leaves with the old collection.
+    StopLiveRecordingIfRunning();
     m_recordings = std::move(result.records);
     // The new records share no index with the old ones.
     m_shownIndex = -1;

@@ -7,11 +7,11 @@
 #include "widgets/CaptionButton.h"
 #include "widgets/LcdClock.h"
 #include "widgets/LcdDisplay.h"
+#include "widgets/LevelGauge.h"
 #include "widgets/ResourceBitmap.h"
 
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
-#include <wx/gauge.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
@@ -243,10 +243,10 @@ void MainFrame::BuildControls() {
     m_textBoxButton = MakeTextButton(ID_TEXT_BOX, wxString::FromUTF8("Casetă de text"), "");
     m_flowTargetButton = MakeTextButton(ID_FLOW_TARGET, wxString::FromUTF8("Ţintă de flux"), "");
 
-    m_memoryGauge = new wxGauge(m_panel, ID_GAUGE, 700, wxDefaultPosition, wxSize(20, 20),
-                                wxGA_HORIZONTAL | wxBORDER_NONE);
-    m_batteryGauge = new wxGauge(m_panel, ID_GAUGE, 700, wxDefaultPosition, wxSize(20, 20),
-                                 wxGA_HORIZONTAL | wxBORDER_NONE);
+    // Drawn by the program: the toolkit's gauge takes no bar colour on GTK.
+    m_memoryGauge = new LevelGauge(m_panel, ID_GAUGE, 700, wxDefaultPosition, wxSize(20, 20));
+    m_memoryGauge->SetBarColour(wxColour(60, 80, 200));
+    m_batteryGauge = new LevelGauge(m_panel, ID_GAUGE, 700, wxDefaultPosition, wxSize(20, 20));
     wxStaticText* batteryLabel = new wxStaticText(m_panel, wxID_ANY, "Baterie");
     wxStaticText* memoryLabel = new wxStaticText(m_panel, wxID_ANY, "Memorie");
     m_resourceText = new wxStaticText(m_panel, wxID_ANY, " ");

@@ -173,6 +173,10 @@ void MainFrame::DeleteRecording(int row) {
     if (row < 0 || row >= static_cast<int>(m_recordings.size())) {
         return;
     }
+    // Deleting the live recording's record ends the recording, so that no sample goes elsewhere.
+    if (row == 0) {
+        StopLiveRecordingIfRunning();
+    }
     m_recordings.erase(m_recordings.begin() + row);
     // Indices of the records after the deleted one move down by one; the deleted one is gone.
     auto afterErase = [row](int index) {

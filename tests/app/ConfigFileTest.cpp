@@ -77,4 +77,8 @@ TEST_F(ConfigFileTest, SaveFailsWhenTheFolderDoesNotExist) {
     EXPECT_FALSE(ConfigFile::Save(m_path + ".missing/x.ini", AppSettingsBlock()));
 }
 
+TEST(ConfigFileUserPathTest, LiesInTheUsersConfigurationFolder) {
+    EXPECT_EQ(ConfigFile::UserPath(), std::string(getenv("XDG_CONFIG_HOME")) + "/dextrelv48.ini");
+}
+
 } // namespace

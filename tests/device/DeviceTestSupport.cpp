@@ -1,6 +1,8 @@
 #include "device/DeviceTestSupport.h"
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 
 std::ostream& operator<<(std::ostream& out, const WireTransfer& t) {
     char text[96];
@@ -25,4 +27,28 @@ SimulatedLogger::Options TestLoggerOptions() {
     options.eventSamples = 100;
     options.frozenTime = true;
     return options;
+}
+
+std::string StateFileWithMemory(const SimulatedLogger::Options& options, const std::string& path,
+                                const std::vector<MemoryPatch>& patches) {
+    std::remove(path.c_str());
+    SimulatedLogger::Options writing = options;
+    writing.stateFile = path;
+    SimulatedLogger::Configure(writing); // writes the state file
+    SimulatedLogger::Configure(options);
+
+    std::ifstream in(path, std::ios::binary);
+    std::string state((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    const std::string marker = "memory 131072\n";
+    const std::size_t memory = state.find(marker);
+    if (memory == std::string::npos) {
+        return path;
+    }
+    for (const MemoryPatch& patch : patches) {
+        state[memory + marker.size() + patch.address] = static_cast<char>(patch.value);
+    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << state;
+    return path;
 }

@@ -1,7 +1,9 @@
 #pragma once
 #include "SimulatedLogger.h"
 
+#include <cstdint>
 #include <ostream>
+#include <string>
 #include <vector>
 
 // A control transfer as the tests expect to see it on the wire.
@@ -28,3 +30,12 @@ std::vector<WireTransfer> WireLog();
 SimulatedLogger::Options TestLoggerOptions();
 
 constexpr WireTransfer SetConfiguration{0x00, 9, 1, 0, 0, 100};
+
+// A state file of the simulated logger made from options, with some bytes of its memory
+// replaced; configuring the simulator with it as stateFile gives a logger with that memory.
+struct MemoryPatch {
+    std::uint32_t address;
+    unsigned char value;
+};
+std::string StateFileWithMemory(const SimulatedLogger::Options& options, const std::string& path,
+                                const std::vector<MemoryPatch>& patches);

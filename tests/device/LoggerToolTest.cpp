@@ -1,49 +1,16 @@
 #include "device/DeviceTestSupport.h"
+#include "device/LoggerToolRun.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 // dextrel-logger run as its own process on the preloaded simulated logger.
 namespace {
-
-struct ToolRun {
-    int status;
-    std::string output;
-};
-
-const char* LoggerEnvironment = "DEXTREL_SIM_CLOCK='2011-12-25 09:05:07' DEXTREL_SIM_EVENTS=2 "
-                                "DEXTREL_SIM_EVENT_SAMPLES=100 ";
-
-ToolRun RunTool(const std::string& environment, const std::string& arguments,
-                bool onlyStandardError = false) {
-    const std::string command = "env LD_PRELOAD='" DEXTREL_SIM_LIBRARY "' " +
-                                std::string(LoggerEnvironment) + environment +
-                                " '" DEXTREL_LOGGER_TOOL "' " + arguments +
-                                (onlyStandardError ? " 2>&1 1>/dev/null" : " 2>&1");
-    ToolRun run{-1, {}};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
-        run.output += buffer;
-    }
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-std::string HomePath(const char* name) {
-    return std::string(std::getenv("HOME")) + "/" + name;
-}
 
 TEST(LoggerToolTest, InfoPrintsTheLongHeaderWithSerialNumberAndManufactureDate) {
     const ToolRun run = RunTool("DEXTREL_SIM_SERIAL=4711", "info");
@@ -146,7 +113,7 @@ TEST(LoggerToolTest, FailuresGoToStandardErrorWithANonZeroExit) {
         {"", "dump", "usage:"},
     };
     for (const auto& c : cases) {
-        const ToolRun run = RunTool(c.environment, c.arguments, true);
+        const ToolRun run = RunTool(c.environment, c.arguments, ToolOutput::StandardError);
         EXPECT_NE(run.status, 0) << c.arguments;
         EXPECT_NE(run.output.find(c.message), std::string::npos) << run.output;
     }

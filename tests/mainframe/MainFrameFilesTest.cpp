@@ -3,6 +3,7 @@
 #include "mainframe/CommandIds.h"
 #include "mainframe/MainFrameFixture.h"
 #include "plot/PlotWindow.h"
+#include "support/CapturedLog.h"
 #include "support/GuiTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -32,24 +33,6 @@ std::string ReadFile(const fs::path& path) {
     text << in.rdbuf();
     return text.str();
 }
-
-// Collects what the program reports through the error log instead of showing it.
-class CapturedLog : public wxLog {
-public:
-    CapturedLog() : m_previous(wxLog::SetActiveTarget(this)) {}
-    ~CapturedLog() override { wxLog::SetActiveTarget(m_previous); }
-    wxString errors;
-
-protected:
-    void DoLogTextAtLevel(wxLogLevel level, const wxString& text) override {
-        if (level == wxLOG_Error) {
-            errors += text + "\n";
-        }
-    }
-
-private:
-    wxLog* m_previous;
-};
 
 class WorkspaceCommandsTest : public MainFrameFixture {
 protected:

@@ -10,14 +10,16 @@
 MainFrameInternals::MainFrameInternals(MainFrame* f)
     : frame(f), m_usb(f->m_usb), m_recordings(f->m_recordings), m_shownIndex(f->m_shownIndex),
       m_saved(f->m_saved), m_workspacePath(f->m_workspacePath), m_statusTimer(f->m_statusTimer),
-      m_liveTimer(f->m_liveTimer), m_filterOn(f->m_filterOn),
-      m_filterHalfWidth(f->m_filterHalfWidth), m_flowGraphShown(f->m_flowGraphShown),
-      m_volumeGraphShown(f->m_volumeGraphShown), m_pressureGraphShown(f->m_pressureGraphShown),
-      m_measureFlow(f->m_measureFlow), m_measurePressure(f->m_measurePressure),
-      m_gridShown(f->m_gridShown), m_samplesShown(f->m_samplesShown), m_dateMenu(f->m_dateMenu),
-      m_unitItems(f->m_unitItems), m_absoluteTimeItem(f->m_absoluteTimeItem), m_panel(f->m_panel),
-      m_plot(f->m_plot), m_recordList(f->m_recordList), m_clock(f->m_clock),
-      m_flowLcd(f->m_flowLcd), m_pressureLcd(f->m_pressureLcd), m_flowUnitLabel(f->m_flowUnitLabel),
+      m_liveTimer(f->m_liveTimer), m_liveRecording(f->m_liveRecording),
+      m_livePeriodMs(f->m_livePeriodMs), m_lastSampleTime(f->m_lastSampleTime),
+      m_filterOn(f->m_filterOn), m_filterHalfWidth(f->m_filterHalfWidth),
+      m_flowGraphShown(f->m_flowGraphShown), m_volumeGraphShown(f->m_volumeGraphShown),
+      m_pressureGraphShown(f->m_pressureGraphShown), m_measureFlow(f->m_measureFlow),
+      m_measurePressure(f->m_measurePressure), m_gridShown(f->m_gridShown),
+      m_samplesShown(f->m_samplesShown), m_dateMenu(f->m_dateMenu), m_unitItems(f->m_unitItems),
+      m_absoluteTimeItem(f->m_absoluteTimeItem), m_panel(f->m_panel), m_plot(f->m_plot),
+      m_recordList(f->m_recordList), m_clock(f->m_clock), m_flowLcd(f->m_flowLcd),
+      m_pressureLcd(f->m_pressureLcd), m_flowUnitLabel(f->m_flowUnitLabel),
       m_pressureUnitLabel(f->m_pressureUnitLabel), m_batteryGauge(f->m_batteryGauge),
       m_memoryGauge(f->m_memoryGauge), m_resourceText(f->m_resourceText),
       m_openButton(f->m_openButton), m_saveButton(f->m_saveButton), m_printButton(f->m_printButton),
@@ -124,6 +126,6 @@ int FileDialogAnswer::OnInvoked(wxFileDialog* dialog) const {
 int MessageAnswer::OnInvoked(wxMessageDialog* dialog) const {
     EXPECT_EQ(dialog->GetMessage(), m_message);
     EXPECT_EQ(dialog->GetTitle(), m_caption);
-    EXPECT_EQ(dialog->GetMessageDialogStyle() & wxICON_MASK, m_icon);
+    EXPECT_EQ(dialog->GetMessageDialogStyle() & m_style, m_style) << m_message.utf8_str().data();
     return m_id;
 }

@@ -27,6 +27,9 @@ struct MainFrameInternals {
     wxString& m_workspacePath;
     wxTimer& m_statusTimer;
     wxTimer& m_liveTimer;
+    bool& m_liveRecording;
+    int& m_livePeriodMs;
+    float& m_lastSampleTime;
     bool& m_filterOn;
     int& m_filterHalfWidth;
     bool& m_flowGraphShown;
@@ -47,8 +50,8 @@ struct MainFrameInternals {
     LcdDisplay*& m_pressureLcd;
     wxStaticText*& m_flowUnitLabel;
     wxStaticText*& m_pressureUnitLabel;
-    wxGauge*& m_batteryGauge;
-    wxGauge*& m_memoryGauge;
+    LevelGauge*& m_batteryGauge;
+    LevelGauge*& m_memoryGauge;
     wxStaticText*& m_resourceText;
     CaptionButton*& m_openButton;
     CaptionButton*& m_saveButton;
@@ -150,11 +153,11 @@ private:
 
 #include <wx/msgdlg.h>
 
-// Answers a message box with a button id and checks its text, caption and icon.
+// Answers a message box with a button id after checking its text, caption and style bits.
 class MessageAnswer : public wxExpectModalBase<wxMessageDialog, MessageAnswer> {
 public:
-    MessageAnswer(int id, const wxString& message, const wxString& caption, long icon)
-        : m_id(id), m_message(message), m_caption(caption), m_icon(icon) {}
+    MessageAnswer(int id, const wxString& message, const wxString& caption, long style)
+        : m_id(id), m_message(message), m_caption(caption), m_style(style) {}
 
 protected:
     int OnInvoked(wxMessageDialog* dialog) const override;
@@ -163,5 +166,5 @@ private:
     int m_id;
     wxString m_message;
     wxString m_caption;
-    long m_icon;
+    long m_style;
 };

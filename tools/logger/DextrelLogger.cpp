@@ -1,186 +1,70 @@
-// dextrel-logger: reads a Vendrix logger's settings, clock and status, or its whole memory,
-// through the same device link as the program. Meant for checking a logger (or the simulated
-// one) from a terminal.
-#include "SetCommand.h"
-#include "device/ClockRegisters.h"
-#include "device/HeaderReader.h"
-#include "device/LoggerConversions.h"
-#include "device/LoggerHeader.h"
-#include "device/LoggerProtocol.h"
-#include "device/LoggerUsb.h"
-#include "device/StatusBlock.h"
+// dextrel-logger: works a Vendrix logger from a terminal on the same device link and device
+// operations as the program: its settings, status and memory, downloads, clearing and live
+// recording.
+#include "LoggerCommand.h"
+#include "ToolSupport.h"
+
+#include <wx/init.h>
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <string>
-#include <vector>
 
 namespace {
 
-const char* Program = "dextrel-logger";
+// The commands, in the order the usage lists them.
+const LoggerCommand* const Commands[] = {
+    &InfoCommand, &StatusCommand, &DownloadCommand, &LiveCommand,
+    &SetCommand,  &ClearCommand,  &DumpCommand,
+};
 
-int Usage() {
-    std::fprintf(stderr,
-                 "usage: %s info\n"
-                 "       %s dump -o FILE\n"
-                 "       %s set OPTIONS (see %s set --help)\n"
-                 "  info  prints the firmware word, the settings header, the clock and the status\n"
-                 "  dump  writes the logger's whole 128 KiB memory image to FILE\n"
-                 "  set   %s\n",
-                 Program, Program, Program, Program, SetCommandSummary);
-    return 2;
+void PrintUsage(std::FILE* out) {
+    const char* program = ToolSupport::Program;
+    std::fprintf(out, "usage: %s COMMAND [OPTIONS]\n       %s --help | --version\n\ncommands:\n",
+                 program, program);
+    for (const LoggerCommand* command : Commands) {
+        std::fprintf(out, "  %-9s %s\n", command->name, command->summary);
+    }
+    std::fprintf(out, "\n\"%s COMMAND --help\" describes a command and its options.\n", program);
 }
 
-int Fail(const char* what) {
-    std::fprintf(stderr, "%s: %s\n", Program, what);
-    return 1;
-}
-
-bool FindLogger(LoggerUsb& usb) {
-    if (usb.FindDevice()) {
-        return true;
+const LoggerCommand* FindCommand(const char* name) {
+    for (const LoggerCommand* command : Commands) {
+        if (std::strcmp(command->name, name) == 0) {
+            return command;
+        }
     }
-    std::fprintf(stderr, "%s: no Vendrix logger (%04x:%04x) found, or it cannot be opened\n",
-                 Program, LoggerProtocol::VendorId, LoggerProtocol::ProductId);
-    return false;
-}
-
-const char* PressureUnitName(std::uint8_t code) {
-    switch (code) {
-    case LoggerProtocol::PressurePsi:
-        return "psi";
-    case LoggerProtocol::PressureBar:
-        return "bar";
-    case LoggerProtocol::PressureMetresOfWater:
-        return "metres of water";
-    case LoggerProtocol::PressureKPa:
-        return "kPa";
-    default:
-        return "unknown";
-    }
-}
-
-const char* FlowUnitName(std::uint8_t code) {
-    switch (code) {
-    case 1:
-        return "l/min";
-    case 2:
-        return "l/s";
-    case 4:
-        return "m3/h";
-    case 8:
-        return "US gal/min";
-    default:
-        return "not dictated";
-    }
-}
-
-void PrintHeader(const LoggerHeader& h) {
-    const int tenths = LoggerConversions::SamplePeriodTenths(h.sampleReload);
-    const char* flowUnit = h.IsMetric() ? "l/min" : "G/min";
-    std::printf("Settings header (%d bytes):\n",
-                h.longForm ? LoggerProtocol::LongHeaderSize : LoggerProtocol::ShortHeaderSize);
-    std::printf("  Sample period: %d ms (reload 0x%04X)\n", h.SamplePeriodMs(), h.sampleReload);
-    std::printf("  Recorded events: %u\n", h.fileCount);
-    std::printf("  State: 0x%02X (flows in %s, automatic logging %s)\n", h.state,
-                h.IsMetric() ? "litres" : "US gallons", h.AutoLogEnabled() ? "on" : "off");
-    std::printf("  Automatic start: above %u %s for %u samples (%d s)\n", h.flowOnThreshold,
-                flowUnit, h.flowOnDelay,
-                LoggerConversions::DelaySamplesToSeconds(h.flowOnDelay, tenths));
-    std::printf("  Automatic stop: below %u %s for %u samples (%d s)\n", h.flowOffThreshold,
-                flowUnit, h.flowOffDelay,
-                LoggerConversions::DelaySamplesToSeconds(h.flowOffDelay, tenths));
-    // The fine byte counts hundredths and may exceed 99, so the divisor is summed, not spliced.
-    const double countsPerPsi = h.pressureScale + h.pressureScaleFine / 100.0;
-    std::printf("  Pressure calibration: zero %u counts, %.2f counts per psi\n", h.pressureZero,
-                countsPerPsi);
-    std::printf("  Pressure unit: %s (%u)\n", PressureUnitName(h.pressureUnit), h.pressureUnit);
-    std::printf("  Median filter %u, flow clamp %u, display alternation %u, volume range %u\n",
-                h.filterMedian, h.flowClamp, h.displayAlternation, h.volumeRange);
-    if (h.longForm) {
-        std::printf("  Serial number: %u\n", h.serialNumber);
-        std::printf("  Manufacture date: %02x/%02x/20%02x\n", h.manufactureDate[0],
-                    h.manufactureDate[1], h.manufactureDate[2]);
-        std::printf("  Model code: %u, flow unit code %u (%s)\n", h.modelCode, h.flowUnitCode,
-                    h.DictatesFlowUnit() ? FlowUnitName(h.flowUnitCode) : "not dictated");
-    }
-}
-
-void PrintClock(const ClockRegisters& c) {
-    std::printf("Clock: %02x/%02x/20%02x %02x:%02x:%02x (weekday %x)\n", c.Day(), c.Month(),
-                c.Year(), c.Hours(), c.Minutes(), c.Seconds(), c.Weekday());
-}
-
-void PrintStatus(const StatusBlock& s) {
-    const double usedPercent = 100.0 * s.memoryPointer / LoggerProtocol::TocTop;
-    std::printf("Status:\n");
-    std::printf("  Battery: %u (gauge %u)\n", s.battery, 3u * s.battery);
-    std::printf("  Memory pointer: 0x%06X (%.1f%% of the memory)\n", s.memoryPointer, usedPercent);
-    std::printf("  Sample reload: 0x%04X (%d ms)\n", s.sampleReload,
-                LoggerConversions::SamplePeriodMs(s.sampleReload));
-}
-
-int Info() {
-    LoggerUsb usb;
-    if (!FindLogger(usb)) {
-        return 1;
-    }
-    const HeaderRead read = HeaderReader::Read(usb);
-    if (!read.ok) {
-        return Fail("reading the settings header failed");
-    }
-    const unsigned char* clockReply = usb.ReadClock();
-    if (clockReply == nullptr) {
-        return Fail("reading the clock failed");
-    }
-    const ClockRegisters clock = ClockRegisters::Decode(clockReply);
-    const unsigned char* statusReply = usb.GetStatus();
-    if (statusReply == nullptr) {
-        return Fail("reading the status failed");
-    }
-    const StatusBlock status = StatusBlock::Decode(statusReply);
-
-    std::printf("Vendrix logger %04x:%04x\n", LoggerProtocol::VendorId, LoggerProtocol::ProductId);
-    std::printf("Firmware word: 0x%04X\n", read.firmwareWord);
-    PrintHeader(read.header);
-    PrintClock(clock);
-    PrintStatus(status);
-    return 0;
-}
-
-int Dump(const std::string& path) {
-    LoggerUsb usb;
-    if (!FindLogger(usb)) {
-        return 1;
-    }
-    std::vector<unsigned char> image(LoggerProtocol::MemorySize);
-    if (!usb.ReadMemory(0, LoggerProtocol::MemorySize, image.data())) {
-        return Fail("reading the memory failed");
-    }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(image.data()),
-              static_cast<std::streamsize>(image.size()));
-    out.close();
-    if (!out) {
-        std::fprintf(stderr, "%s: cannot write %s\n", Program, path.c_str());
-        return 1;
-    }
-    std::printf("Wrote %zu bytes of logger memory to %s\n", image.size(), path.c_str());
-    return 0;
+    return nullptr;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 2 && std::strcmp(argv[1], "set") == 0) {
-        return RunSetCommand(std::vector<std::string>(argv + 2, argv + argc));
+    if (argc < 2) {
+        PrintUsage(stderr);
+        return ExitUsage;
     }
-    if (argc == 2 && std::strcmp(argv[1], "info") == 0) {
-        return Info();
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        PrintUsage(stdout);
+        return ExitOk;
     }
-    if (argc == 4 && std::strcmp(argv[1], "dump") == 0 && std::strcmp(argv[2], "-o") == 0) {
-        return Dump(argv[3]);
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::printf("%s %s\n", ToolSupport::Program, DEXTREL_VERSION);
+        return ExitOk;
     }
-    return Usage();
+    const LoggerCommand* command = FindCommand(argv[1]);
+    if (command == nullptr) {
+        std::fprintf(stderr, "%s: unknown command %s\n", ToolSupport::Program, argv[1]);
+        PrintUsage(stderr);
+        return ExitUsage;
+    }
+    const Arguments arguments(argv + 2, argv + argc);
+    if (ToolSupport::WantsHelp(arguments)) {
+        ToolSupport::PrintCommandHelp(*command, stdout);
+        return ExitOk;
+    }
+    wxInitializer initializer;
+    if (!initializer.IsOk()) {
+        return ToolSupport::Fail("cannot initialise the toolkit's base library");
+    }
+    return command->run(arguments);
 }

@@ -1,6 +1,7 @@
 // dextrel-logger set: the settings dialog's sending on the command line, on the same model,
 // checks and messages.
 #include "SetCommand.h"
+#include "LoggerCommand.h"
 
 #include "device/AutoLogValidation.h"
 #include "device/DeviceSettingsModel.h"
@@ -39,8 +40,6 @@ const char* const SetCommandDetails =
 namespace {
 
 const char* const Program = "dextrel-logger";
-
-enum Exit { ExitOk = 0, ExitFailed = 1, ExitUsage = 2 };
 
 const char* const ValueOptions[] = {"--period",     "--pressure-unit", "--clock",
                                     "--auto",       "--start-above",   "--start-after",
@@ -360,3 +359,6 @@ int RunSetCommand(const std::vector<std::string>& arguments) {
     }
     return SendRequest(usb, model, request, check);
 }
+
+const LoggerCommand SetCommand = {"set", SetCommandSynopsis, SetCommandSummary, SetCommandDetails,
+                                  RunSetCommand};
