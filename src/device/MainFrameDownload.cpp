@@ -16,17 +16,10 @@ void MainFrame::OnDownload(wxCommandEvent&) {
     DownloadMemory();
 }
 
-bool MainFrame::KeepUnsavedBeforeDownload() {
-    if (m_saved || m_recordings.empty()) {
-        return false;
-    }
-    wxMessageDialog dialog(nullptr, DeviceTexts::DownloadUnsavedQuestion(),
-                           DeviceTexts::DownloadUnsavedCaption(), wxYES_NO | wxICON_INFORMATION);
-    return dialog.ShowModal() == wxID_YES;
-}
-
 void MainFrame::DownloadMemory() {
-    if (KeepUnsavedBeforeDownload()) {
+    // Yes keeps the recordings so that the user can save them first.
+    if (KeepUnsavedBefore(DeviceTexts::DownloadUnsavedQuestion(),
+                          DeviceTexts::DownloadUnsavedCaption())) {
         return;
     }
     MemoryDownload download(*m_usb);
@@ -52,6 +45,8 @@ void MainFrame::DownloadMemory() {
         return;
     }
     ReplaceRecordingsByDownload(std::move(download.Records()));
+    // The progress dialog goes before the questions, so that it does not stand over them.
+    progress.reset();
     OfferToSaveAndClear();
 }
 

@@ -149,8 +149,6 @@ private:
     void StopLiveRecordingIfRunning();
     void SetLiveButtons(bool recording);
     void DownloadMemory();
-    // Asks before a download discards unsaved recordings; true when they are to be kept.
-    bool KeepUnsavedBeforeDownload();
     void ReplaceRecordingsByDownload(std::vector<Storage> records);
     void OfferToSaveAndClear();
     void PollStatus();
