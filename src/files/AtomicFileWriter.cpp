@@ -1,5 +1,7 @@
 #include "files/AtomicFileWriter.h"
 
+#include "files/SaveTemporary.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -64,6 +66,16 @@ bool WriteAll(int descriptor, const std::string& content) {
     return true;
 }
 
+// Makes the rename itself durable; a failure here leaves the new file in place, so it is not
+// reported.
+void SyncFolder(const std::string& folder) {
+    const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        fsync(descriptor);
+        close(descriptor);
+    }
+}
+
 wxString FailureMessage(const wxString& path, int errorNumber) {
     return wxString::Format("Cannot write file %s: %s", path,
                             wxString::FromUTF8(std::strerror(errorNumber)));
@@ -83,8 +95,12 @@ bool AtomicFileWriter::Write(const wxString& path, const std::string& content, w
         error = FailureMessage(path, errno);
         return false;
     }
-    std::string temporary = FolderOf(target) + "/." + NameOf(target) + ".XXXXXX";
-    const int descriptor = mkstemp(temporary.data());
+    const std::string folder = FolderOf(target);
+    const std::string name = NameOf(target);
+    // Saves killed part-way leave their temporary files; each save clears those of its target.
+    SaveTemporary::RemoveLeftovers(folder, name);
+    std::string temporary;
+    const int descriptor = SaveTemporary::Create(folder, name, temporary);
     if (descriptor < 0) {
         error = FailureMessage(path, errno);
         return false;
@@ -105,5 +121,6 @@ bool AtomicFileWriter::Write(const wxString& path, const std::string& content, w
         error = FailureMessage(path, errorNumber);
         return false;
     }
+    SyncFolder(folder);
     return true;
 }
