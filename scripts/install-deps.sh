@@ -4,11 +4,14 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake pkg-config
+    build-essential cmake pkg-config ccache
     libwxgtk3.2-dev libusb-dev
     libgtest-dev libgmock-dev
     xvfb xauth xfonts-base fonts-dejavu-core
     locales
+    # Fuzzing (scripts/fuzz.sh): clang with libFuzzer and the sanitizer runtimes, and the
+    # symbolizer for readable reports.
+    clang libclang-rt-14-dev llvm-14
 )
 
 missing=()
