@@ -21,7 +21,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 const int kKillMoments = 100;
-const int kLargeSampleCount = 100000;
+const int kLargeSampleCount = 30000;
 
 Storage LargeRecording(const char* title, int sampleCount) {
     Storage record("05/03/2012 14:30:05", 100, 1, true, 0, 1);
@@ -41,13 +41,13 @@ struct SaveCase {
 };
 
 const SaveCase kSaveCases[] = {
-    {"workspace",
+    {"Workspace",
      [](const Storage& record, const wxString&) { return WorkspaceFile::Format({record}, 0); },
      [](const wxString& path, const Storage& record) {
          wxString error;
          return WorkspaceFile::Write(path, {record}, 0, error);
      }},
-    {"CSV export",
+    {"CsvExport",
      [](const Storage& record, const wxString& path) { return CsvExport::Format(record, 0, path); },
      [](const wxString& path, const Storage& record) {
          wxString error;
@@ -131,11 +131,13 @@ int TemporaryFileCount(const std::string& folder, const std::string& name) {
 
 // Saves killed at any moment leave the complete old file or the complete new one, and their
 // temporary files are cleared by the next save.
-TEST(KillSafeSaving, AKilledSaveLeavesTheOldOrTheNewFileAndNoPileOfTemporaries) {
+class KillSafeSaving : public ::testing::TestWithParam<SaveCase> {};
+
+TEST_P(KillSafeSaving, AKilledSaveLeavesTheOldOrTheNewFileAndNoPileOfTemporaries) {
     const Storage oldRecord = LargeRecording("old", kLargeSampleCount / 2);
     const Storage newRecord = LargeRecording("new", kLargeSampleCount);
-    for (const SaveCase& saveCase : kSaveCases) {
-        SCOPED_TRACE(saveCase.name);
+    {
+        const SaveCase& saveCase = GetParam();
         TempFolder folder;
         const std::string name = "target";
         const std::string path = folder.File(name);
@@ -172,3 +174,8 @@ TEST(KillSafeSaving, AKilledSaveLeavesTheOldOrTheNewFileAndNoPileOfTemporaries) 
         EXPECT_EQ(TempFolder::ReadAll(path), oldContent);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Saves, KillSafeSaving, ::testing::ValuesIn(kSaveCases),
+                         [](const ::testing::TestParamInfo<SaveCase>& info) {
+                             return std::string(info.param.name);
+                         });
