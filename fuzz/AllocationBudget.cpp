@@ -50,9 +50,9 @@ void Start() {
     g_watching = true;
 }
 
-void Check(std::size_t inputSize, std::size_t factor) {
+void Check(std::size_t inputSize, std::size_t factor, std::size_t extra) {
     g_watching = false;
-    const long long allowed = static_cast<long long>(inputSize * factor + kFixedAllowance);
+    const long long allowed = static_cast<long long>(inputSize * factor + kFixedAllowance + extra);
     if (g_peak.load() > allowed) {
         std::fprintf(stderr,
                      "allocation budget exceeded: %lld bytes at the peak for %zu bytes "

@@ -7,8 +7,8 @@
 namespace AllocationBudget {
 
 // Starts watching; Check then aborts with a report when the peak since Start went beyond
-// factor times inputSize plus a fixed allowance.
+// factor times inputSize plus a fixed allowance and the extra bytes given.
 void Start();
-void Check(std::size_t inputSize, std::size_t factor);
+void Check(std::size_t inputSize, std::size_t factor, std::size_t extra = 0);
 
 } // namespace AllocationBudget
