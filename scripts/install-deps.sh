@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake pkg-config
+    build-essential cmake pkg-config ccache
     libwxgtk3.2-dev libusb-dev
     libgtest-dev libgmock-dev
     xvfb xauth xfonts-base fonts-dejavu-core
@@ -12,6 +12,9 @@ packages=(
     desktop-file-utils appstream shared-mime-info libxml2-utils man-db gzip
     x11-utils xdotool
     dpkg-dev lintian
+    # Fuzzing (scripts/fuzz.sh): clang with libFuzzer and the sanitizer runtimes, and the
+    # symbolizer for readable reports.
+    clang libclang-rt-14-dev llvm-14
 )
 
 missing=()

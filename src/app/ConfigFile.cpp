@@ -3,7 +3,56 @@
 #include <wx/filename.h>
 #include <wx/stdpaths.h>
 
+#include <climits>
 #include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr int kFieldCount = 7;
+
+bool IsWhiteSpace(char c) {
+    return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\v' || c == '\f';
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Reads one decimal integer as "%d\n" does: white space before it is skipped, a sign may lead.
+// A number beyond the range of int is not read, since the formatted input gives no defined
+// value for it.
+bool ReadNumber(std::string_view text, std::size_t& position, int& value) {
+    while (position < text.size() && IsWhiteSpace(text[position])) {
+        ++position;
+    }
+    std::size_t at = position;
+    bool negative = false;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+        negative = text[at] == '-';
+        ++at;
+    }
+    if (at >= text.size() || !IsDigit(text[at])) {
+        return false;
+    }
+    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+    long long magnitude = 0;
+    for (; at < text.size() && IsDigit(text[at]); ++at) {
+        magnitude = magnitude * 10 + (text[at] - '0');
+        if (magnitude > limit) {
+            return false;
+        }
+    }
+    value = static_cast<int>(negative ? -magnitude : magnitude);
+    position = at;
+    return true;
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+} // namespace
 
 std::string ConfigFile::UserPath() {
     wxStandardPaths& paths = wxStandardPaths::Get();
@@ -12,18 +61,28 @@ std::string ConfigFile::UserPath() {
 }
 
 AppSettingsBlock ConfigFile::Load(const std::string& path) {
-    AppSettingsBlock settings;
-    std::FILE* file = std::fopen(path.c_str(), "r");
-    if (file == nullptr) {
-        return settings;
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "r"));
+    if (!file) {
+        return AppSettingsBlock();
     }
-    int values[7];
+    std::string text;
+    char buffer[4096];
+    std::size_t count = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+        text.append(buffer, count);
+    }
+    return Parse(text);
+}
+
+AppSettingsBlock ConfigFile::Parse(std::string_view text) {
+    AppSettingsBlock settings;
+    int values[kFieldCount];
     int count = 0;
+    std::size_t position = 0;
     // A failed conversion ends the reading: the remaining fields keep their defaults.
-    while (count < 7 && std::fscanf(file, "%d\n", &values[count]) == 1) {
+    while (count < kFieldCount && ReadNumber(text, position, values[count])) {
         ++count;
     }
-    std::fclose(file);
 
     if (count > 0)
         settings.metric = static_cast<std::uint8_t>(values[0]);

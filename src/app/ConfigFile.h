@@ -2,6 +2,7 @@
 #include "app/AppSettings.h"
 
 #include <string>
+#include <string_view>
 
 // The seven-line configuration file: metric, pressure unit, firmware version, tips flag,
 // flow unit, settings lock and absolute time, one decimal integer per line.
@@ -15,6 +16,8 @@ public:
     // Fields whose line is missing or not a number keep their defaults; a file that cannot
     // be opened gives all defaults.
     static AppSettingsBlock Load(const std::string& path);
+    // The same for the file's content.
+    static AppSettingsBlock Parse(std::string_view text);
 
     // Writes the seven lines; false when the file could not be written.
     static bool Save(const std::string& path, const AppSettingsBlock& settings);

@@ -1,5 +1,7 @@
 #include "files/AtomicFileWriter.h"
 
+#include "files/SaveTemporary.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -64,6 +66,16 @@ bool WriteAll(int descriptor, std::string_view content) {
     return true;
 }
 
+// Makes the rename itself durable; a failure here leaves the new file in place, so it is not
+// reported.
+void SyncFolder(const std::string& folder) {
+    const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        fsync(descriptor);
+        close(descriptor);
+    }
+}
+
 wxString FailureMessage(const wxString& path, int errorNumber) {
     return wxString::Format("Cannot write file %s: %s", path,
                             wxString::FromUTF8(std::strerror(errorNumber)));
@@ -89,8 +101,11 @@ AtomicFileWriter::AtomicFileWriter(const wxString& path)
         m_errorNumber = errno;
         return;
     }
-    m_temporary = FolderOf(m_target) + "/." + NameOf(m_target) + ".XXXXXX";
-    m_descriptor = mkstemp(m_temporary.data());
+    const std::string folder = FolderOf(m_target);
+    const std::string name = NameOf(m_target);
+    // Saves killed part-way leave their temporary files; each save clears those of its target.
+    SaveTemporary::RemoveLeftovers(folder, name);
+    m_descriptor = SaveTemporary::Create(folder, name, m_temporary);
     if (m_descriptor < 0) {
         m_errorNumber = errno;
         m_temporary.clear();
@@ -138,6 +153,7 @@ bool AtomicFileWriter::Commit(wxString& error) {
         return false;
     }
     m_committed = true;
+    SyncFolder(FolderOf(m_target));
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -71,7 +72,12 @@ INSTANTIATE_TEST_SUITE_P(
                       LoadCase{"1\n16\n", 1, 16, 0, true, 0, false, false},
                       LoadCase{"1\n16\nabc\n0\n", 1, 16, 0, true, 0, false, false},
                       LoadCase{"", 1, 98, 0, true, 0, false, false},
-                      LoadCase{"257\n354\n5\n7\n2\n9\n3\n", 1, 98, 5, true, 2, true, true}));
+                      LoadCase{"257\n354\n5\n7\n2\n9\n3\n", 1, 98, 5, true, 2, true, true},
+                      // A number beyond int has no defined value: reading stops there.
+                      LoadCase{"0\n112\n2147483648\n0\n", 0, 112, 0, true, 0, false, false},
+                      LoadCase{"0 112 -2147483648 0\n", 0, 112, INT_MIN, false, 0, false, false},
+                      LoadCase{"1\n98\n12abc\n0\n", 1, 98, 12, true, 0, false, false},
+                      LoadCase{"1\n-\n", 1, 98, 0, true, 0, false, false}));
 
 TEST_F(ConfigFileTest, SaveFailsWhenTheFolderDoesNotExist) {
     EXPECT_FALSE(ConfigFile::Save(m_path + ".missing/x.ini", AppSettingsBlock()));

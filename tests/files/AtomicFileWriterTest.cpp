@@ -1,10 +1,14 @@
 #include "files/AtomicFileWriter.h"
 #include "files/FileSizeLimit.h"
+#include "files/SaveTemporary.h"
 #include "files/TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
+#include <iterator>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -148,4 +152,65 @@ TEST(AtomicFileWriter, FailedPieceFailsTheCommit) {
     EXPECT_NE(std::string(error.utf8_str()).find(path), std::string::npos) << error;
     EXPECT_EQ(TempFolder::ReadAll(path), "old content");
     EXPECT_EQ(FileCount(folder.Path()), 1u);
+}
+
+namespace {
+
+// The id of a process that has ended and been reaped.
+pid_t EndedProcess() {
+    const pid_t child = fork();
+    if (child == 0) {
+        _exit(0);
+    }
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
+std::string LeftoverName(const std::string& target, pid_t writer) {
+    return SaveTemporary::Prefix(target) + std::to_string(writer) + "-AbC123";
+}
+
+} // namespace
+
+TEST(AtomicFileWriter, ASaveRemovesTheLeftoversOfKilledSavesOfItsTarget) {
+    TempFolder folder;
+    const std::string ended = LeftoverName("data.vrx", EndedProcess());
+    const std::string running = LeftoverName("data.vrx", getppid());
+    const std::string otherTarget = LeftoverName("other.vrx", EndedProcess());
+    const std::string locked = LeftoverName("data.vrx", EndedProcess());
+    for (const std::string& name : {ended, running, otherTarget, locked}) {
+        TempFolder::WriteAll(folder.File(name), "partial");
+    }
+    // A writer that still holds its lock keeps its file, whatever its id says.
+    const int lockHolder = open(folder.File(locked).c_str(), O_RDONLY);
+    ASSERT_EQ(flock(lockHolder, LOCK_EX), 0);
+
+    wxString error;
+    ASSERT_TRUE(AtomicFileWriter::Write(folder.WxFile("data.vrx"), "new", error)) << error;
+    close(lockHolder);
+
+    EXPECT_FALSE(std::filesystem::exists(folder.File(ended)));
+    EXPECT_TRUE(std::filesystem::exists(folder.File(running)));
+    EXPECT_TRUE(std::filesystem::exists(folder.File(otherTarget)));
+    EXPECT_TRUE(std::filesystem::exists(folder.File(locked)));
+    EXPECT_EQ(TempFolder::ReadAll(folder.File("data.vrx")), "new");
+    EXPECT_EQ(FileCount(folder.Path()), 4u);
+}
+
+TEST(AtomicFileWriter, TemporaryFileNamesOfOtherFilesAreLeftAlone) {
+    TempFolder folder;
+    const std::string prefix = SaveTemporary::Prefix("data.vrx");
+    const pid_t ended = EndedProcess();
+    const std::string names[] = {
+        prefix + std::to_string(ended),             // no random part
+        prefix + "12x4-AbC123",                     // not a process id
+        prefix + std::to_string(ended) + "_AbC123", // wrong separator
+        ".data.vrx." + std::to_string(ended) + "-AbC123",
+    };
+    for (const std::string& name : names) {
+        TempFolder::WriteAll(folder.File(name), "user file");
+    }
+    wxString error;
+    ASSERT_TRUE(AtomicFileWriter::Write(folder.WxFile("data.vrx"), "new", error)) << error;
+    EXPECT_EQ(FileCount(folder.Path()), std::size(names) + 1);
 }
