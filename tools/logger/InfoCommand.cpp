@@ -16,21 +16,6 @@ using namespace ToolSupport;
 
 namespace {
 
-const char* PressureUnitName(std::uint8_t code) {
-    switch (code) {
-    case LoggerProtocol::PressurePsi:
-        return "psi";
-    case LoggerProtocol::PressureBar:
-        return "bar";
-    case LoggerProtocol::PressureMetresOfWater:
-        return "metres of water";
-    case LoggerProtocol::PressureKPa:
-        return "kPa";
-    default:
-        return "unknown";
-    }
-}
-
 const char* FlowUnitName(std::uint8_t code) {
     switch (code) {
     case 1:

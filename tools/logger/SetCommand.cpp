@@ -2,6 +2,7 @@
 // checks and messages.
 #include "SetCommand.h"
 #include "LoggerCommand.h"
+#include "ToolSupport.h"
 
 #include "device/AutoLogValidation.h"
 #include "device/DeviceSettingsModel.h"
@@ -246,21 +247,6 @@ bool Report(const std::vector<std::string>& failures) {
     return failures.empty();
 }
 
-const char* PressureUnitName(std::uint8_t code) {
-    switch (code) {
-    case LoggerProtocol::PressurePsi:
-        return "psi";
-    case LoggerProtocol::PressureBar:
-        return "bar";
-    case LoggerProtocol::PressureMetresOfWater:
-        return "metres of water";
-    case LoggerProtocol::PressureKPa:
-        return "kPa";
-    default:
-        return "unknown";
-    }
-}
-
 int SendRequest(LoggerUsb& usb, DeviceSettingsModel& model, const SetRequest& request,
                 const AutoLogCheck& check) {
     bool ok = true;
@@ -268,7 +254,7 @@ int SendRequest(LoggerUsb& usb, DeviceSettingsModel& model, const SetRequest& re
         if (Report(DeviceSettingsSender::SendSampleRate(usb, model))) {
             std::printf("Sample period %s s (reload 0x%04X), pressure unit %s\n",
                         model.PeriodText().c_str(), model.reload,
-                        PressureUnitName(model.pressureUnitCode));
+                        ToolSupport::PressureUnitName(model.pressureUnitCode));
         } else {
             ok = false;
         }

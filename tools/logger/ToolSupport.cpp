@@ -77,4 +77,19 @@ int PositiveSeconds(const std::string& text) {
     return static_cast<int>(value);
 }
 
+const char* PressureUnitName(std::uint8_t code) {
+    switch (code) {
+    case LoggerProtocol::PressurePsi:
+        return "psi";
+    case LoggerProtocol::PressureBar:
+        return "bar";
+    case LoggerProtocol::PressureMetresOfWater:
+        return "metres of water";
+    case LoggerProtocol::PressureKPa:
+        return "kPa";
+    default:
+        return "unknown";
+    }
+}
+
 } // namespace ToolSupport

@@ -1,6 +1,7 @@
 #pragma once
 #include "LoggerCommand.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -30,5 +31,8 @@ AppSettingsBlock UserSettings();
 int FlowUnitIndex(const std::string& name);
 // A number of whole seconds above 0; -1 for anything else.
 int PositiveSeconds(const std::string& text);
+
+// The name of a pressure unit code, "unknown" for a code no table knows.
+const char* PressureUnitName(std::uint8_t code);
 
 } // namespace ToolSupport
