@@ -60,10 +60,7 @@ int RunDownload(const Arguments& arguments) {
     if (!problem.empty()) {
         return UsageError(DownloadCommand, problem);
     }
-    AppSettingsBlock settings = UserSettings();
-    if (options.flowUnit >= 0) {
-        settings.flowUnit = static_cast<std::uint8_t>(options.flowUnit);
-    }
+    AppSettingsBlock settings = UserSettings(options.flowUnit);
     LoggerUsb usb;
     if (!FindLogger(usb)) {
         return ExitFailed;

@@ -54,8 +54,12 @@ bool FindLogger(LoggerUsb& usb) {
     return false;
 }
 
-AppSettingsBlock UserSettings() {
-    return ConfigFile::Load(ConfigFile::UserPath());
+AppSettingsBlock UserSettings(int flowUnit) {
+    AppSettingsBlock settings = ConfigFile::Load(ConfigFile::UserPath());
+    if (flowUnit >= 0) {
+        settings.flowUnit = static_cast<std::uint8_t>(flowUnit);
+    }
+    return settings;
 }
 
 int FlowUnitIndex(const std::string& name) {

@@ -25,8 +25,9 @@ bool WantsHelp(const Arguments& arguments);
 
 bool FindLogger(LoggerUsb& usb);
 
-// The settings the program would start with: the user's configuration file, or defaults.
-AppSettingsBlock UserSettings();
+// The settings the program would start with: the user's configuration file, or defaults;
+// a flow unit index of 0 or more replaces the configured one.
+AppSettingsBlock UserSettings(int flowUnit = -1);
 // "l/min", "l/s", "m3/h" or "gpm" as a flow unit index; -1 for anything else.
 int FlowUnitIndex(const std::string& name);
 // A number of whole seconds above 0; -1 for anything else.
