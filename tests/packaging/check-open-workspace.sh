@@ -62,6 +62,8 @@ open_workspace() {
     pid=$!
     if ! wait_for_window "$title"; then
         fail "$file: no window titled '$title'; windows: $(window_names | tr '\n' '|')"
+        kill -0 "$pid" 2>/dev/null || echo "the program ended early; it printed:"
+        sed 's/^/> /' "$work/out"
     elif [ "$error" = error ]; then
         wait_for_window "Dextrel Error" || fail "$file: no error dialog"
     else
