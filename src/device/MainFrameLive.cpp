@@ -74,11 +74,12 @@ void MainFrame::TakeLiveSamples() {
         return;
     }
     Storage& record = m_recordings.front();
+    const std::size_t heldBefore = record.GetTimes().size();
     if (LiveRecording::AppendBlock(record, block) > 0) {
         ShowNewestLiveSample(record);
     }
     RefreshList();
-    ShowRecording(0);
+    ShowGrowthOfShownRecording(0, heldBefore);
     m_saved = false;
 }
 

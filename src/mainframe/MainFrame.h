@@ -5,6 +5,7 @@
 #include <wx/listctrl.h>
 #include <wx/timer.h>
 
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -51,6 +52,11 @@ public:
     void RefreshList();
     // Shows one recording in the plot; an index outside the collection changes nothing.
     void ShowRecording(int index);
+    // Shows what the shown recording index gained at its end since it held heldBefore samples,
+    // without copying its samples again; shows it afresh (and answers false) when it was not
+    // the shown one or its samples changed otherwise.
+    bool ShowGrowthOfShownRecording(int index, std::size_t heldBefore);
+    void ShowRecordingAround(int index);
 
     // Workspace files. A damaged file gives the complete records read before the damage; an
     // unreadable one leaves the workspace as it was. Failures are reported to the user.

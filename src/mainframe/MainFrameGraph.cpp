@@ -145,13 +145,37 @@ void MainFrame::ShowRecording(int index) {
     }
     m_shownIndex = index;
     const Storage& record = m_recordings[index];
-    const wxString name = record.GetTitle() + " " + record.GetDateText();
-
     m_flowSeries->SetData3(record.GetTimes(), record.GetFlows(), record.GetVolumes(),
                            record.GetFlowTarget());
     m_volumeSeries->SetData3(record.GetTimes(), record.GetVolumes(), record.GetFlows(), 0);
     m_pressureSeries->SetData(record.GetTimes(), record.GetPressures(), 0);
     m_pressureOverlaySeries->SetData2(record.GetTimes(), record.GetPressures());
+    ShowRecordingAround(index);
+}
+
+bool MainFrame::ShowGrowthOfShownRecording(int index, std::size_t heldBefore) {
+    // Only a recording that is shown and grew at its end since keeps its series' samples;
+    // anything else is shown afresh.
+    if (index != m_shownIndex || index < 0 || index >= static_cast<int>(m_recordings.size()) ||
+        static_cast<std::size_t>(m_flowSeries->PointCount()) != heldBefore) {
+        ShowRecording(index);
+        return false;
+    }
+    const Storage& record = m_recordings[index];
+    m_flowSeries->Append(record.GetTimes(), record.GetFlows(), record.GetVolumes(),
+                         record.GetFlowTarget());
+    m_volumeSeries->Append(record.GetTimes(), record.GetVolumes(), record.GetFlows(), 0);
+    m_pressureSeries->Append(record.GetTimes(), record.GetPressures(), {}, 0);
+    m_pressureOverlaySeries->Append(record.GetTimes(), record.GetPressures(), {},
+                                    PlotSampleData::kNoMinimumTop);
+    ShowRecordingAround(index);
+    return true;
+}
+
+// Everything about the shown recording but its samples: names, target, texts, fit.
+void MainFrame::ShowRecordingAround(int index) {
+    const Storage& record = m_recordings[index];
+    const wxString name = record.GetTitle() + " " + record.GetDateText();
     for (PlotLayer* series : SeriesLayers()) {
         series->SetName(name);
         series->SetSubtitle(record.GetInformation());

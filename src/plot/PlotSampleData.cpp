@@ -2,26 +2,54 @@
 
 #include <algorithm>
 
+namespace {
+
+// Copies the samples with room for as many as the source has room for: a recording that grows
+// (a live one) then moves the copy only when it moves its own samples.
+void CopyWithRoom(std::vector<float>& copy, const std::vector<float>& source) {
+    copy.clear();
+    copy.reserve(source.capacity());
+    copy.assign(source.begin(), source.end());
+}
+
+} // namespace
+
 void PlotSampleData::SetData(const std::vector<float>& xs, const std::vector<float>& ys,
                              double minTop) {
-    m_xs = xs;
-    m_ys = ys;
+    CopyWithRoom(m_xs, xs);
+    CopyWithRoom(m_ys, ys);
     ComputeBounds(minTop);
 }
 
 void PlotSampleData::SetData3(const std::vector<float>& xs, const std::vector<float>& ys,
                               const std::vector<float>& zs, double minTop) {
-    m_xs = xs;
-    m_ys = ys;
-    m_zs = zs;
+    CopyWithRoom(m_xs, xs);
+    CopyWithRoom(m_ys, ys);
+    CopyWithRoom(m_zs, zs);
     ComputeBounds(minTop);
 }
 
 void PlotSampleData::SetData2(const std::vector<float>& xs, const std::vector<float>& ys) {
-    m_xs = xs;
-    m_ys = ys;
+    CopyWithRoom(m_xs, xs);
+    CopyWithRoom(m_ys, ys);
     m_zs.clear();
     ComputeBounds(kNoMinimumTop);
+}
+
+void PlotSampleData::Append(const std::vector<float>& xs, const std::vector<float>& ys,
+                            const std::vector<float>& zs, double minTop) {
+    const std::size_t held = m_count;
+    m_xs.insert(m_xs.end(), xs.begin() + std::min(m_xs.size(), xs.size()), xs.end());
+    m_ys.insert(m_ys.end(), ys.begin() + std::min(m_ys.size(), ys.size()), ys.end());
+    m_zs.insert(m_zs.end(), zs.begin() + std::min(m_zs.size(), zs.size()), zs.end());
+    m_count = std::min(m_xs.size(), m_ys.size());
+    m_position = 0;
+    if (held == 0) {
+        ComputeBounds(minTop);
+        return;
+    }
+    ExtendRawBounds(held);
+    ApplyRawBounds(minTop);
 }
 
 void PlotSampleData::ComputeBounds(double minTop) {
@@ -31,12 +59,27 @@ void PlotSampleData::ComputeBounds(double minTop) {
         m_minX = -1.0, m_maxX = 1.0, m_minY = -1.0, m_maxY = 1.0;
         return;
     }
-    auto xRange = std::minmax_element(m_xs.begin(), m_xs.begin() + m_count);
-    auto yRange = std::minmax_element(m_ys.begin(), m_ys.end());
-    m_minX = *xRange.first - 0.5;
-    m_maxX = *xRange.second + 0.5;
-    m_minY = *yRange.first - 0.5;
-    m_maxY = *yRange.second + 0.5;
+    m_lowX = m_highX = m_xs.front();
+    m_lowY = m_highY = m_ys.front();
+    ExtendRawBounds(1);
+    ApplyRawBounds(minTop);
+}
+
+// Widens the extremes by the samples from index from on: only what grew is looked at.
+void PlotSampleData::ExtendRawBounds(std::size_t from) {
+    for (std::size_t i = from; i < m_count; ++i) {
+        m_lowX = std::min(m_lowX, m_xs[i]);
+        m_highX = std::max(m_highX, m_xs[i]);
+        m_lowY = std::min(m_lowY, m_ys[i]);
+        m_highY = std::max(m_highY, m_ys[i]);
+    }
+}
+
+void PlotSampleData::ApplyRawBounds(double minTop) {
+    m_minX = m_lowX - 0.5;
+    m_maxX = m_highX + 0.5;
+    m_minY = m_lowY - 0.5;
+    m_maxY = m_highY + 0.5;
     if (minTop > m_maxY) {
         m_maxY = minTop + 0.5;
     }

@@ -15,6 +15,12 @@ public:
     // Copies xs and ys without extra values and without a minimum top.
     void SetData2(const std::vector<float>& xs, const std::vector<float>& ys);
 
+    // Takes the samples of xs, ys and zs past the ones held, for data that only grew: the held
+    // samples must be the start of the given ones. The result equals the matching SetData
+    // call's, in time proportional to the new samples. zs may be empty (no extra values).
+    void Append(const std::vector<float>& xs, const std::vector<float>& ys,
+                const std::vector<float>& zs, double minTop);
+
     void Restart() { m_position = 0; }
     bool Next(double& x, double& y) {
         if (m_position >= m_count) {
@@ -35,6 +41,8 @@ public:
 
 private:
     void ComputeBounds(double minTop);
+    void ExtendRawBounds(std::size_t from);
+    void ApplyRawBounds(double minTop);
 
     std::vector<float> m_xs;
     std::vector<float> m_ys;
@@ -43,4 +51,6 @@ private:
     std::size_t m_count = 0;
     unsigned m_position = 0;
     double m_minX = -1.0, m_maxX = 1.0, m_minY = -1.0, m_maxY = 1.0;
+    // The extremes of the held samples, before the margins and the minimum top.
+    float m_lowX = 0.0f, m_highX = 0.0f, m_lowY = 0.0f, m_highY = 0.0f;
 };

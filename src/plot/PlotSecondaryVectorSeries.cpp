@@ -19,3 +19,8 @@ void PlotSecondaryVectorSeries::SetData2(const std::vector<float>& xs,
                                          const std::vector<float>& ys) {
     m_data.SetData2(xs, ys);
 }
+
+void PlotSecondaryVectorSeries::Append(const std::vector<float>& xs, const std::vector<float>& ys,
+                                       const std::vector<float>& zs, double minTop) {
+    m_data.Append(xs, ys, zs, minTop);
+}

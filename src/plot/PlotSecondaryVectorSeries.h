@@ -13,6 +13,9 @@ public:
     void SetData3(const std::vector<float>& xs, const std::vector<float>& ys,
                   const std::vector<float>& zs, double minTop);
     void SetData2(const std::vector<float>& xs, const std::vector<float>& ys);
+    // Takes only the samples past the ones held, for data that grew at its end.
+    void Append(const std::vector<float>& xs, const std::vector<float>& ys,
+                const std::vector<float>& zs, double minTop);
 
     void RestartPoints() override { m_data.Restart(); }
     bool NextPoint(double& x, double& y) override { return m_data.Next(x, y); }

@@ -17,3 +17,8 @@ void PlotVectorSeries::SetData3(const std::vector<float>& xs, const std::vector<
 void PlotVectorSeries::SetData2(const std::vector<float>& xs, const std::vector<float>& ys) {
     m_data.SetData2(xs, ys);
 }
+
+void PlotVectorSeries::Append(const std::vector<float>& xs, const std::vector<float>& ys,
+                              const std::vector<float>& zs, double minTop) {
+    m_data.Append(xs, ys, zs, minTop);
+}

@@ -7,14 +7,23 @@
 #include "device/TocEntry.h"
 #include "files/WorkspaceFile.h"
 #include "mainframe/CommandIds.h"
+#include "plot/PlotSecondaryVectorSeries.h"
+#include "plot/PlotVectorSeries.h"
+#include "plot/PlotWindow.h"
 #include "support/CapturedLog.h"
 #include "widgets/LcdDisplay.h"
 
 #include <gtest/gtest.h>
 #include <wx/bmpbuttn.h>
+#include <wx/dcmemory.h>
+#include <wx/image.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <functional>
+#include <sstream>
+#include <string>
 
 // Live recording in the window on the simulated logger with frozen time: start, ticks, stop,
 // a lost logger, and the live record leaving the collection while it records.
@@ -31,6 +40,34 @@ protected:
         EXPECT_EQ(Frame().m_stopButton->IsEnabled(), recording);
         EXPECT_EQ(Frame().m_liveTimer.IsRunning(), recording);
         EXPECT_EQ(Frame().m_liveRecording, recording);
+    }
+    // The samples and bounds the four series of the graph hold, one text a series.
+    std::vector<std::string> SeriesState() {
+        return {SeriesText(*Frame().m_flowSeries), SeriesText(*Frame().m_volumeSeries),
+                SeriesText(*Frame().m_pressureSeries),
+                SeriesText(*Frame().m_pressureOverlaySeries)};
+    }
+    template <class Series> static std::string SeriesText(Series& series) {
+        std::ostringstream text;
+        text << series.BoundMinX() << ' ' << series.BoundMaxX() << ' ' << series.BoundMinY() << ' '
+             << series.BoundMaxY() << ':';
+        double x = 0, y = 0, z = 0;
+        for (int i = 0; series.PointAt(x, y, z, i); ++i) {
+            text << ' ' << x << ',' << y << ',' << z;
+        }
+        return text.str();
+    }
+    wxImage GraphImage() {
+        wxBitmap bitmap(600, 300);
+        {
+            wxMemoryDC dc(bitmap);
+            Frame().m_plot->Render(dc, bitmap.GetSize());
+        }
+        return bitmap.ConvertToImage();
+    }
+    static bool SameImage(const wxImage& a, const wxImage& b) {
+        return a.GetSize() == b.GetSize() &&
+               std::memcmp(a.GetData(), b.GetData(), a.GetWidth() * a.GetHeight() * 3) == 0;
     }
     // The newest event in the logger's memory, which a stop makes of the live samples.
     static std::vector<RawSample> NewestEventSamples() {
@@ -116,6 +153,41 @@ TEST_F(LiveWindowTest, TicksAppendTheLoggersSamplesAndShowTheNewest) {
     EXPECT_EQ(Frame().m_pressureLcd->GetValue(),
               wxString::Format("%.1f", live.GetPressures().back()));
     EXPECT_EQ(Frame().m_recordList->GetItemText(0, 3), "00:05");
+}
+
+// A tick takes only the new samples into the graph; whatever happened between ticks, the
+// graph must then look exactly as if the live recording had been shown afresh.
+TEST_F(LiveWindowTest, TicksShowTheSameGraphAsTheLiveRecordShownAfresh) {
+    StartOnLogger();
+    AddSavedRecording("Memorie 1");
+    StartLive();
+    const struct {
+        const char* between;
+        int advanceMs;
+        std::function<void()> act;
+    } steps[] = {
+        {"the first samples", 3000, [] {}},
+        {"more samples", 5000, [] {}},
+        {"no time passed", 0, [] {}},
+        {"the filter switched on", 4000, [this] { Command(ID_FILTER, wxEVT_BUTTON); }},
+        {"more filtered samples", 2000, [] {}},
+        {"the filter switched off", 3000, [this] { Command(ID_FILTER, wxEVT_BUTTON); }},
+        {"the other record shown", 2000, [this] { SelectOnly(1); }},
+        {"points instead of lines", 6000, [this] { Command(ID_SAMPLES, wxEVT_BUTTON); }},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.between);
+        step.act();
+        Sim::AdvanceTime(step.advanceMs);
+        LiveTick();
+        EXPECT_EQ(Frame().m_shownIndex, 0);
+        const std::vector<std::string> ticked = SeriesState();
+        const wxImage tickedImage = GraphImage();
+        Frame().frame->ShowRecording(0);
+        EXPECT_EQ(ticked, SeriesState());
+        EXPECT_TRUE(SameImage(tickedImage, GraphImage()));
+    }
+    EXPECT_GT(Frame().m_recordings[0].GetSampleCount(), 20);
 }
 
 TEST_F(LiveWindowTest, GallonsPerMinuteLeaveTheFlowDisplayBlank) {

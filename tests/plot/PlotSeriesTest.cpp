@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <vector>
 
 namespace {
@@ -70,6 +72,80 @@ TEST(PlotSeriesData, ShorterValueListNeverReadsPastItsEnd) {
     EXPECT_EQ(read, 2);
     EXPECT_DOUBLE_EQ(series.BoundMaxX(), 1.5);
 }
+
+// Data that grows at its end, taken in steps by Append, must read back exactly as the whole
+// data given at once: samples, extra values and bounds.
+struct GrowthCase {
+    const char* name;
+    std::vector<float> xs, ys, zs;
+    std::vector<std::size_t> steps; // the sizes the data has at each Append
+    double minTop;
+};
+
+class SeriesGrowth : public ::testing::TestWithParam<GrowthCase> {
+protected:
+    static std::vector<float> Start(const std::vector<float>& values, std::size_t n) {
+        return {values.begin(), values.begin() + std::min(n, values.size())};
+    }
+    static void ExpectSame(PlotVectorSeries& grown, PlotVectorSeries& whole) {
+        ASSERT_EQ(grown.PointCount(), whole.PointCount());
+        EXPECT_DOUBLE_EQ(grown.BoundMinX(), whole.BoundMinX());
+        EXPECT_DOUBLE_EQ(grown.BoundMaxX(), whole.BoundMaxX());
+        EXPECT_DOUBLE_EQ(grown.BoundMinY(), whole.BoundMinY());
+        EXPECT_DOUBLE_EQ(grown.BoundMaxY(), whole.BoundMaxY());
+        for (int i = 0; i < whole.PointCount(); ++i) {
+            double gx = 0, gy = 0, gz = 0, wx = 0, wy = 0, wz = 0;
+            ASSERT_TRUE(grown.PointAt(gx, gy, gz, i));
+            ASSERT_TRUE(whole.PointAt(wx, wy, wz, i));
+            EXPECT_EQ(gx, wx) << i;
+            EXPECT_EQ(gy, wy) << i;
+            EXPECT_EQ(gz, wz) << i;
+        }
+        // a read from the start sees the same samples too
+        grown.RestartPoints();
+        int read = 0;
+        double x = 0, y = 0;
+        while (grown.NextPoint(x, y)) {
+            ++read;
+        }
+        EXPECT_EQ(read, whole.PointCount());
+    }
+};
+
+TEST_P(SeriesGrowth, AppendingReadsLikeTheWholeData) {
+    const GrowthCase& c = GetParam();
+    PlotVectorSeries grown;
+    grown.SetData3(Start(c.xs, c.steps.front()), Start(c.ys, c.steps.front()),
+                   Start(c.zs, c.steps.front()), c.minTop);
+    for (std::size_t step = 1; step < c.steps.size(); ++step) {
+        const std::size_t n = c.steps[step];
+        grown.Append(Start(c.xs, n), Start(c.ys, n), Start(c.zs, n), c.minTop);
+        PlotVectorSeries whole;
+        whole.SetData3(Start(c.xs, n), Start(c.ys, n), Start(c.zs, n), c.minTop);
+        SCOPED_TRACE(::testing::Message() << "size " << n);
+        ExpectSame(grown, whole);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Plot, SeriesGrowth,
+    ::testing::Values(
+        GrowthCase{"FromEmpty", {0, 1, 2, 3}, {5, 9, 1, 4}, {1, 2, 3, 4}, {0, 1, 3, 4}, 0},
+        GrowthCase{"NothingNew", {0, 1, 2}, {5, 9, 1}, {1, 2, 3}, {2, 2, 3, 3}, 0},
+        GrowthCase{"NewExtremesAtTheEnd",
+                   {0, 1, 2, 3, 4, 5},
+                   {5, 6, 7, -3, 40, 2},
+                   {0, 0, 0, 0, 0, 0},
+                   {2, 3, 4, 5, 6},
+                   0},
+        GrowthCase{"MinimumTopUntilTheDataPassesIt",
+                   {0, 1, 2, 3},
+                   {10, 20, 30, 70},
+                   {0, 0, 0, 0},
+                   {1, 2, 3, 4},
+                   60},
+        GrowthCase{"NoExtraValues", {0, 1, 2, 3}, {3, 2, 1, 0}, {}, {1, 4}, 0}),
+    [](const ::testing::TestParamInfo<GrowthCase>& info) { return std::string(info.param.name); });
 
 class SeriesDrawing : public PlotFixture {
 protected:
