@@ -25,7 +25,7 @@ cleanup() {
 }
 trap cleanup EXIT
 mkdir -p "$work/home/.config" "$work/files"
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config GDK_BACKEND=x11 NO_AT_BRIDGE=1
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_STATE_HOME=$work/home/.local/state GDK_BACKEND=x11 NO_AT_BRIDGE=1
 failures=0
 
 fail() {
