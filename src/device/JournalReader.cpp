@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -147,7 +148,14 @@ JournalContents JournalReader::Parse(const std::string& bytes) {
 }
 
 JournalContents JournalReader::ReadFrom(int descriptor) {
+    // A day of the fastest live ticks is some 20 MB; anything far beyond is no journal.
+    constexpr off_t kLargest = off_t(256) << 20;
+    struct stat status;
+    if (fstat(descriptor, &status) != 0 || status.st_size > kLargest) {
+        return Unreadable(wxString::FromUTF8("este prea mare pentru un jurnal"));
+    }
     std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(status.st_size));
     char buffer[65536];
     off_t offset = 0;
     for (;;) {

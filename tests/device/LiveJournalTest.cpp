@@ -178,6 +178,15 @@ TEST_F(LiveJournalTest, AnUnreadableJournalIsSetAsideNeverDeleted) {
     }
 }
 
+TEST_F(LiveJournalTest, AFileFarTooLargeForAJournalIsNotRead) {
+    Storage live = NewLiveRecord();
+    const std::string path = WriteJournal({Block(2, 1)}, live);
+    std::filesystem::resize_file(path, std::uintmax_t(300) << 20); // sparse: no disk used
+    std::vector<EarlierJournal> earlier = Earlier();
+    ASSERT_EQ(earlier.size(), 1u);
+    EXPECT_FALSE(earlier[0].contents.readable);
+}
+
 TEST_F(LiveJournalTest, TheFolderIsTheUsersStateFolder) {
     const char* savedState = std::getenv("XDG_STATE_HOME");
     const std::string restore = savedState != nullptr ? savedState : "";
