@@ -60,6 +60,7 @@ int main(int argc, char** argv) {
     }
     setenv("HOME", home, 1);
     setenv("XDG_CONFIG_HOME", home, 1);
+    setenv("XDG_STATE_HOME", home, 1);
     wxApp::SetInstance(new wxApp);
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
         std::fprintf(stderr, "cannot start the toolkit\n");

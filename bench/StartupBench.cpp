@@ -99,6 +99,7 @@ int main(int argc, char** argv) {
     }
     setenv("HOME", pattern, 1);
     setenv("XDG_CONFIG_HOME", pattern, 1);
+    setenv("XDG_STATE_HOME", pattern, 1);
     std::vector<double> times;
     for (int run = 0; run < kRuns; ++run) {
         const double ms = TimeOneStart("/proc/self/exe");

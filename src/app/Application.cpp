@@ -61,6 +61,7 @@ bool Application::OnInit() {
     if (!command.GetWorkspace().empty()) {
         frame->OpenWorkspaceFile(AbsolutePath(command.GetWorkspace()));
     }
+    frame->OfferToRestoreLiveRecordings();
     return true;
 }
 

@@ -48,6 +48,7 @@ void MainFrame::StartLiveRecording() {
     const int count = static_cast<int>(m_recordings.size()) + 1;
     m_recordings.insert(m_recordings.begin(),
                         LiveRecording::NewRecord(header, AppSettings, wxDateTime::Now(), count));
+    StartLiveJournal(m_recordings.front());
     // The records behind the new one moved one row down; what was shown or marked follows.
     if (m_shownIndex >= 0) {
         ++m_shownIndex;
@@ -78,6 +79,7 @@ void MainFrame::TakeLiveSamples() {
     if (LiveRecording::AppendBlock(record, block) > 0) {
         ShowNewestLiveSample(record);
     }
+    AppendToLiveJournal(block);
     RefreshList();
     ShowGrowthOfShownRecording(0, heldBefore);
     m_saved = false;

@@ -1,4 +1,5 @@
 #pragma once
+#include "device/LiveJournal.h"
 #include "records/Storage.h"
 
 #include <wx/frame.h>
@@ -6,6 +7,7 @@
 #include <wx/timer.h>
 
 #include <cstddef>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -29,6 +31,7 @@ class wxMenu;
 class wxMenuItem;
 class wxPanel;
 class wxStaticText;
+struct EarlierJournal;
 struct StatusReadout;
 
 // The program's only top-level window: it owns the recordings, the device link,
@@ -64,6 +67,10 @@ public:
     WorkspaceReadOutcome ReadWorkspace(const wxString& path);
     // Writes m_workspacePath; the workspace counts as saved only when the file was written.
     bool WriteWorkspace();
+
+    // Offers to restore the live recordings that earlier runs left unsaved in their journals;
+    // an unreadable journal is reported and set aside.
+    void OfferToRestoreLiveRecordings();
 
 private:
     // The tests reach the window's parts through their fixture.
@@ -154,6 +161,13 @@ private:
     // A live recording ends as by its Stop button when its record leaves the collection.
     void StopLiveRecordingIfRunning();
     void SetLiveButtons(bool recording);
+    // Crash journals of live records, kept until the record is saved or deleted.
+    void StartLiveJournal(Storage& record);
+    void KeepJournal(Storage& record, LiveJournal journal);
+    void AppendToLiveJournal(const unsigned char* block);
+    void RemoveJournalOf(Storage& record);
+    void RemoveJournalsOfSavedRecords();
+    void RestoreJournals(std::vector<EarlierJournal>& journals);
     void DownloadMemory();
     void ReplaceRecordingsByDownload(std::vector<Storage> records);
     void OfferToSaveAndClear();
@@ -218,6 +232,8 @@ private:
     bool m_liveRecording = false;
     int m_livePeriodMs = 1000;
     float m_lastSampleTime = 0.0f;
+    // The open journals by path; a record names its own by GetJournalPath.
+    std::map<wxString, LiveJournal> m_journals;
 
     bool m_filterOn = false;
     int m_filterHalfWidth = 2;

@@ -50,6 +50,7 @@ bool MainFrame::WriteWorkspace() {
         return false;
     }
     m_saved = true;
+    RemoveJournalsOfSavedRecords();
     return true;
 }
 

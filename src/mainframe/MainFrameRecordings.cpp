@@ -177,6 +177,7 @@ void MainFrame::DeleteRecording(int row) {
     if (row == 0) {
         StopLiveRecordingIfRunning();
     }
+    RemoveJournalOf(m_recordings[row]);
     m_recordings.erase(m_recordings.begin() + row);
     // Indices of the records after the deleted one move down by one; the deleted one is gone.
     auto afterErase = [row](int index) {

@@ -87,6 +87,10 @@ public:
     void SetSerialNumber(int serialNumber) { m_serialNumber = serialNumber; }
     float GetFlowTarget() const { return m_flowTarget; }
     void SetFlowTarget(float flowTarget) { m_flowTarget = flowTarget; }
+    // The crash journal that keeps a live record until it is saved; empty for none. Not part
+    // of the workspace file.
+    const wxString& GetJournalPath() const { return m_journalPath; }
+    void SetJournalPath(const wxString& path) { m_journalPath = path; }
 
 private:
     double PressureFromRaw(int rawPressure) const;
@@ -123,4 +127,5 @@ private:
     wxString m_dateText;
     int m_serialNumber = 0;
     float m_flowTarget = 0.0f;
+    wxString m_journalPath;
 };

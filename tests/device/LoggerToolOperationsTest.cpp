@@ -1,6 +1,7 @@
 #include "app/AppSettings.h"
 #include "app/ConfigFile.h"
 #include "device/DeviceTestSupport.h"
+#include "device/JournalFolder.h"
 #include "device/LoggerToolRun.h"
 #include "device/LoggerUsb.h"
 #include "device/MemoryDownload.h"
@@ -8,8 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -218,6 +222,45 @@ TEST_F(LoggerToolOperationsTest, LiveEndsOnSigtermAndOnALostLogger) {
     const WorkspaceReadResult read = WorkspaceFile::Read(wxString::FromUTF8(m_file));
     ASSERT_TRUE(read.ok);
     EXPECT_GE(read.records.at(0).GetSampleCount(), 1);
+}
+
+// A killed run leaves its journal, holding at least every sample it printed, for the window
+// to restore; a run that ends by itself removes it.
+TEST_F(LoggerToolOperationsTest, LiveKeepsAJournalOnlyWhileTheRecordingIsNotDelivered) {
+    const wxString folder = JournalFolder::Path();
+    std::filesystem::remove_all(std::string(folder.utf8_str()));
+    ToolRun run = RunTool("", "live --seconds 2", ToolOutput::StandardError);
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("Journal: " + std::string(folder.utf8_str())), std::string::npos)
+        << run.output;
+    EXPECT_TRUE(JournalFolder::TakeEarlier(folder).empty());
+
+    run = RunToolScript("DEXTREL_SIM_RELOAD=0xFB34",
+                        "\"$TOOL\" live 2>/dev/null & pid=$!; sleep 2.5; kill -KILL $pid; "
+                        "wait $pid; true");
+    // The shell may add its own note of the killed job.
+    std::vector<std::string> lines = Lines(run.output);
+    lines.erase(std::remove_if(lines.begin() + 1, lines.end(),
+                               [](const std::string& line) { return !std::isdigit(line[0]); }),
+                lines.end());
+    ASSERT_GE(lines.size(), 2u) << run.output;
+    std::vector<EarlierJournal> earlier = JournalFolder::TakeEarlier(folder);
+    ASSERT_EQ(earlier.size(), 1u);
+    ASSERT_TRUE(earlier[0].contents.readable) << earlier[0].contents.problem;
+    const Storage& record = earlier[0].contents.record;
+    EXPECT_EQ(record.GetTitle(), "Live 1");
+    EXPECT_EQ(record.GetSerialNumber(), 4711);
+    // Each tick is journaled before it is printed.
+    ASSERT_GE(record.GetSampleCount(), static_cast<int>(lines.size()) - 1);
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        float time = 0, flow = 0, pressure = 0, volume = 0;
+        record.GetSample(static_cast<int>(i - 1), time, flow, pressure, volume);
+        char expected[96];
+        std::snprintf(expected, sizeof expected, "%.3f,%.3f,%.3f,%.3f", time, flow, pressure,
+                      volume);
+        EXPECT_EQ(lines[i], expected);
+    }
+    earlier[0].journal.Remove();
 }
 
 TEST(LoggerToolCommandLineTest, HelpVersionAndUsageErrors) {

@@ -7,6 +7,8 @@
 #   a file without one complete record   the main window stays "Fara titlu", and the error
 #                             dialog
 #   a missing workspace       the main window stays "Fara titlu", and the error dialog
+#   a live journal left by a killed run   once the workspace is open, the restore question;
+#                             unanswered, the journal stays
 # The file is named relative to the program's folder, with a blank in its name.
 # usage: check-open-workspace.sh DEXTREL SIMULATED_LOGGER_LIBRARY FIXTURES_DIR
 set -uo pipefail
@@ -25,7 +27,7 @@ cleanup() {
 }
 trap cleanup EXIT
 mkdir -p "$work/home/.config" "$work/files"
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config GDK_BACKEND=x11 NO_AT_BRIDGE=1
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_STATE_HOME=$work/home/.local/state GDK_BACKEND=x11 NO_AT_BRIDGE=1
 failures=0
 
 fail() {
@@ -84,6 +86,20 @@ open_workspace "Proba apa.vrx" "Proba apa.vrx" none
 open_workspace "damaged.vrx" "damaged.vrx" error
 open_workspace "cut.vrx" "Fara titlu" error
 open_workspace "missing.vrx" "Fara titlu" error
+
+journals=$XDG_STATE_HOME/dextrel
+mkdir -p "$journals"
+cp "$fixtures/killed-live.journal" "$journals/live-20261211-154500-1-0.journal"
+(cd "$work/files" && exec env LD_PRELOAD="$simulator" DEXTREL_SIM_EVENTS=0 \
+    "$program" "Proba apa.vrx" >"$work/out" 2>&1) &
+pid=$!
+wait_for_window "Proba apa.vrx" || fail "journal: the workspace was not opened first"
+wait_for_window "Înregistrare în timp real nesalvata" ||
+    fail "journal: no restore question; windows: $(window_names | tr '\n' '|')"
+kill "$pid" 2>/dev/null
+wait "$pid" 2>/dev/null
+pid=
+[ -f "$journals/live-20261211-154500-1-0.journal" ] || fail "journal: removed without an answer"
 
 [ "$failures" -eq 0 ] && echo "dextrel FILE.vrx opens the workspace and reports failures"
 [ "$failures" -eq 0 ]

@@ -18,6 +18,7 @@ TestEnvironment::TestEnvironment() {
     std::filesystem::create_directories(m_home + "/.config");
     setenv("HOME", m_home.c_str(), 1);
     setenv("XDG_CONFIG_HOME", (m_home + "/.config").c_str(), 1);
+    setenv("XDG_STATE_HOME", (m_home + "/.local/state").c_str(), 1);
 }
 
 TestEnvironment::~TestEnvironment() {

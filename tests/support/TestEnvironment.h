@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-// Points HOME and XDG_CONFIG_HOME at a fresh temporary folder so that no test can read or
-// write the user's real files, and removes that folder again at the end of the run.
+// Points HOME, XDG_CONFIG_HOME and XDG_STATE_HOME at a fresh temporary folder so that no test can
+// read or write the user's real files, and removes that folder again at the end of the run.
 class TestEnvironment {
 public:
     TestEnvironment();

@@ -5,6 +5,8 @@
 
 #include "app/AppSettings.h"
 #include "device/HeaderReader.h"
+#include "device/JournalFolder.h"
+#include "device/LiveJournal.h"
 #include "device/LiveRecording.h"
 #include "device/LoggerUsb.h"
 #include "files/WorkspaceFile.h"
@@ -89,9 +91,28 @@ void WaitUntil(std::chrono::steady_clock::time_point tick) {
     }
 }
 
+// The journal lets the window restore a run that was killed; without one the run goes on.
+void StartJournal(LiveJournal& journal, const Storage& record) {
+    wxString error;
+    if (journal.Create(JournalFolder::Path(), record, error)) {
+        std::fprintf(stderr, "Journal: %s\n",
+                     static_cast<const char*>(journal.GetPath().utf8_str()));
+    } else {
+        std::fprintf(stderr, "%s: no journal, a killed run is lost: %s\n", Program,
+                     static_cast<const char*>(error.utf8_str()));
+    }
+}
+
+void AppendToJournal(LiveJournal& journal, const unsigned char* block) {
+    if (journal.IsOpen() && !journal.AppendTick(block)) {
+        std::fprintf(stderr, "%s: the journal can no longer be written; new samples are not kept\n",
+                     Program);
+    }
+}
+
 // Ticks at the program's live period until the time is up, a signal arrives or the logger
 // stops answering; false for the lost logger.
-bool Record(LoggerUsb& usb, Storage& record, int seconds) {
+bool Record(LoggerUsb& usb, Storage& record, LiveJournal& journal, int seconds) {
     using Clock = std::chrono::steady_clock;
     const auto period =
         std::chrono::milliseconds(LiveRecording::TimerPeriodMs(record.GetIntervalMs()));
@@ -108,6 +129,7 @@ bool Record(LoggerUsb& usb, Storage& record, int seconds) {
         }
         const int before = record.GetSampleCount();
         LiveRecording::AppendBlock(record, block);
+        AppendToJournal(journal, block);
         PrintSamples(record, before);
         if (seconds > 0 && Clock::now() - start >= std::chrono::seconds(seconds)) {
             break;
@@ -138,11 +160,13 @@ int RunLive(const Arguments& arguments) {
     }
     HeaderReader::ApplySerialNumber(header, settings);
     Storage record = LiveRecording::NewRecord(header, settings, wxDateTime::Now(), 1);
+    LiveJournal journal;
+    StartJournal(journal, record);
     CatchStopSignals();
     PrintColumns(settings);
 
     int status = ExitOk;
-    if (!Record(usb, record, options.seconds)) {
+    if (!Record(usb, record, journal, options.seconds)) {
         status = Fail("the logger stopped answering; live recording ended");
     }
     if (!usb.SetLogging(0)) {
@@ -154,11 +178,14 @@ int RunLive(const Arguments& arguments) {
         wxString error;
         if (!WorkspaceFile::Write(wxString::FromUTF8(options.path), {record}, settings.flowUnit,
                                   error)) {
-            return Fail(std::string(error.utf8_str()));
+            return Fail(std::string(error.utf8_str())); // the journal keeps the recording
         }
         std::fprintf(stderr, "Wrote %d samples to %s\n", record.GetSampleCount(),
                      options.path.c_str());
+    } else if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        return Fail("the samples could not all be printed; the journal keeps them");
     }
+    journal.Remove();
     return status;
 }
 
@@ -171,5 +198,9 @@ const LoggerCommand LiveCommand = {
     "samples arrive: time in seconds, flow, pressure and volume in the configured units\n"
     "(the first line names them). It ends after N seconds, on Ctrl+C or SIGTERM, or when\n"
     "the logger stops answering; then logging is switched off and, with -o, the recording\n"
-    "is written as a workspace.\n",
+    "is written as a workspace.\n"
+    "While it runs, the recording is also kept in a journal in the state folder\n"
+    "($XDG_STATE_HOME/dextrel, else ~/.local/state/dextrel); the journal goes once the\n"
+    "samples were written or printed. A run that was killed leaves it behind, and the\n"
+    "program (dextrel) offers to restore the recording at its next start.\n",
     RunLive};
