@@ -6,6 +6,7 @@
 #include "device/SettingsTexts.h"
 #include "mainframe/CommandIds.h"
 #include "support/CapturedLog.h"
+#include "support/GuiTestSupport.h"
 #include "widgets/LevelGauge.h"
 
 #include <gtest/gtest.h>
@@ -14,11 +15,15 @@
 #include <wx/checkbox.h>
 #include <wx/datectrl.h>
 #include <wx/dateevt.h>
+#include <wx/filedlg.h>
 #include <wx/modalhook.h>
 #include <wx/spinbutt.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 // Every device operation of the window with a fault at each of its transfers and opens: it
@@ -28,23 +33,35 @@ namespace {
 
 namespace Sim = SimulatedLogger;
 
-// Answers every modal dialog without showing it and keeps the messages of the message boxes.
+// Answers every modal dialog without showing it, agreeing (Yes, OK) or not (No, Cancel), and
+// keeps the messages of the message boxes; a file dialog is given path.
 class DialogAnswers : public wxModalDialogHook {
 public:
-    explicit DialogAnswers(int answer) : m_answer(answer) { Register(); }
+    explicit DialogAnswers(bool agree, const wxString& path = "") : m_agree(agree), m_path(path) {
+        Register();
+    }
     ~DialogAnswers() override { Unregister(); }
     std::vector<wxString> messages;
 
 protected:
     int Enter(wxDialog* dialog) override {
+        if (auto* files = dynamic_cast<wxFileDialog*>(dialog)) {
+            messages.push_back("file dialog");
+            files->SetPath(m_path);
+            // GTK's chooser takes the path over only while events run.
+            EXPECT_TRUE(WaitFor([&] { return files->GetPath() == m_path; }));
+            return wxID_OK;
+        }
         auto* box = dynamic_cast<wxMessageDialogBase*>(dialog);
         messages.push_back(box != nullptr ? box->GetMessage() : dialog->GetTitle());
-        return m_answer;
+        const bool yesNo = box != nullptr && (box->GetMessageDialogStyle() & wxYES_NO) != 0;
+        return yesNo ? (m_agree ? wxID_YES : wxID_NO) : (m_agree ? wxID_OK : wxID_CANCEL);
     }
     void Exit(wxDialog*) override {}
 
 private:
-    int m_answer;
+    bool m_agree;
+    wxString m_path;
 };
 
 struct RecordSummary {
@@ -151,7 +168,7 @@ TEST_F(DeviceFaultTest, Download) {
         [this] { PrepareWindow(); },
         [&](const Fault& fault) {
             CapturedLog log;
-            DialogAnswers answers(wxID_NO);
+            DialogAnswers answers(false);
             Command(ID_DOWNLOAD, wxEVT_BUTTON);
             if (!fault.AnyFails()) {
                 if (fault.point == 0) {
@@ -177,6 +194,50 @@ TEST_F(DeviceFaultTest, Download) {
         });
     ASSERT_EQ(count.phases.size(), 4u);
     EXPECT_EQ(count.phases[3].request, 23);
+}
+
+// Download, saved as a workspace, and the logger's memory cleared after the save.
+TEST_F(DeviceFaultTest, DownloadSavedAndCleared) {
+    const std::string path = std::string(std::getenv("HOME")) + "/fault-download.vrx";
+    const std::string before = "an older workspace\n";
+    const SweepCount count = SweepFaults(
+        [&] {
+            PrepareWindow();
+            Frame().m_workspacePath = "";
+            std::ofstream(path, std::ios::trunc) << before;
+        },
+        [&](const Fault& fault) {
+            CapturedLog log;
+            DialogAnswers answers(true, wxString::FromUTF8(path));
+            Command(ID_DOWNLOAD, wxEVT_BUTTON);
+            std::ifstream in(path);
+            const std::string saved((std::istreambuf_iterator<char>(in)),
+                                    std::istreambuf_iterator<char>());
+            const std::vector<unsigned char> memory = Sim::Memory();
+            const int eventsLeft = memory[2] | memory[3] << 8;
+            // Firmware word, header, table and data, then the clear after the save.
+            const bool downloaded =
+                !fault.Fails(0) && !fault.Fails(1) && !fault.Fails(2) && !fault.Fails(3);
+            if (!downloaded) {
+                EXPECT_EQ(log.errors, UsbErrorAfter(fault));
+                EXPECT_EQ(saved, before);
+                EXPECT_EQ(Frame().m_workspacePath, "");
+                EXPECT_EQ(Records(), (std::vector<RecordSummary>{{"Memorie 1", 10}}));
+                EXPECT_EQ(eventsLeft, 2);
+                return;
+            }
+            EXPECT_EQ(answers.messages,
+                      (std::vector<wxString>{DeviceTexts::DownloadSaveQuestion(), "file dialog",
+                                             DeviceTexts::ClearQuestion()}));
+            EXPECT_NE(saved, before);
+            EXPECT_TRUE(Frame().m_saved);
+            EXPECT_EQ(Records().size(), 2u);
+            EXPECT_EQ(log.errors, fault.Fails(4) ? UsbErrorAfter(fault) : wxString());
+            EXPECT_EQ(eventsLeft, fault.Fails(4) ? 2 : 0);
+        });
+    ASSERT_EQ(count.phases.size(), 5u);
+    EXPECT_EQ(count.phases[4].request, 13);
+    std::filesystem::remove(path);
 }
 
 TEST_F(DeviceFaultTest, LiveStart) {
@@ -286,7 +347,7 @@ TEST_F(DeviceFaultTest, MemoryClear) {
         [this] { PrepareWindow(); },
         [&](const Fault& fault) {
             CapturedLog log;
-            DialogAnswers answers(wxID_OK);
+            DialogAnswers answers(true);
             Command(ID_CLEAR_MEMORY, wxEVT_BUTTON);
             EXPECT_EQ(answers.messages, std::vector<wxString>{DeviceTexts::ClearQuestion()});
             EXPECT_EQ(log.errors, fault.AnyFails() ? UsbErrorAfter(fault) : wxString());
