@@ -211,7 +211,7 @@ usb_dev_handle* SimulatedBus::Open(struct usb_device* device) {
         ++m_counters.failedOpens;
         return nullptr;
     }
-    usb_dev_handle* handle = new usb_dev_handle{index};
+    usb_dev_handle* handle = new usb_dev_handle{index, m_openCalls};
     m_handles.insert(handle);
     ++m_counters.opens;
     return handle;
@@ -247,6 +247,7 @@ int SimulatedBus::ControlMessage(usb_dev_handle* handle, int requestType, int re
         transfer.result = -EINVAL;
     } else {
         transfer.logger = LoggerOf(handle->device);
+        transfer.open = handle->open;
         if (transfer.logger >= 0 && !LoggerPresent(transfer.logger)) {
             transfer.result = -ENODEV;
         } else if (FailsNow(transfer.requestType, transfer.request)) {

@@ -10,6 +10,7 @@
 
 struct usb_dev_handle {
     int device; // index into the bus's devices
+    int open;   // the usb_open call that gave it, counted from the last configuration
 };
 
 // The simulated USB host: two buses with a hub each, the logger(s) behind them, open handles,

@@ -125,12 +125,12 @@ Counters GetCounters() {
 }
 
 std::string Describe(const Transfer& t) {
-    char line[128];
+    char line[160];
     std::snprintf(line, sizeof line,
                   "logger %d type 0x%02X request %d value 0x%04X index 0x%04X length %d "
-                  "timeout %d -> %d",
+                  "timeout %d -> %d open %d",
                   t.logger, t.requestType, t.request, t.value, t.index, t.length, t.timeoutMs,
-                  t.result);
+                  t.result, t.open);
     return line;
 }
 

@@ -30,6 +30,7 @@ struct Options : LoggerShape {
 
 struct Transfer {
     int logger = 0; // 0 first, 1 second
+    int open = 0;   // the usb_open call whose handle carried it (0: no valid handle)
     int requestType = 0;
     int request = 0;
     int value = 0;

@@ -1,5 +1,7 @@
 #include "app/ConfigFile.h"
 
+#include "files/AtomicFileWriter.h"
+
 #include <wx/filename.h>
 #include <wx/stdpaths.h>
 
@@ -101,17 +103,23 @@ AppSettingsBlock ConfigFile::Parse(std::string_view text) {
     return settings;
 }
 
-bool ConfigFile::Save(const std::string& path, const AppSettingsBlock& settings) {
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    if (file == nullptr) {
-        return false;
+std::string ConfigFile::Format(const AppSettingsBlock& settings) {
+    const int fields[kFieldCount] = {settings.metric,
+                                     settings.pressureUnit,
+                                     settings.firmwareVersion,
+                                     settings.showTips ? 1 : 0,
+                                     settings.flowUnit,
+                                     settings.settingsLocked ? 1 : 0,
+                                     settings.absoluteTime ? 1 : 0};
+    std::string text;
+    for (int field : fields) {
+        text += std::to_string(field) + "\n";
     }
-    std::fprintf(file, "%d\n", settings.metric);
-    std::fprintf(file, "%d\n", settings.pressureUnit);
-    std::fprintf(file, "%d\n", settings.firmwareVersion);
-    std::fprintf(file, "%d\n", settings.showTips ? 1 : 0);
-    std::fprintf(file, "%d\n", settings.flowUnit);
-    std::fprintf(file, "%d\n", settings.settingsLocked ? 1 : 0);
-    std::fprintf(file, "%d\n", settings.absoluteTime ? 1 : 0);
-    return std::fclose(file) == 0;
+    return text;
+}
+
+bool ConfigFile::Save(const std::string& path, const AppSettingsBlock& settings) {
+    wxString error;
+    return AtomicFileWriter::Write(wxString(path.c_str(), *wxConvFileName), Format(settings),
+                                   error);
 }

@@ -19,6 +19,9 @@ public:
     // The same for the file's content.
     static AppSettingsBlock Parse(std::string_view text);
 
-    // Writes the seven lines; false when the file could not be written.
+    // The seven lines.
+    static std::string Format(const AppSettingsBlock& settings);
+    // Replaces the file with the seven lines only once they are completely on disk, so that a
+    // program killed while saving leaves the old file; false when it could not be written.
     static bool Save(const std::string& path, const AppSettingsBlock& settings);
 };

@@ -13,6 +13,10 @@ using namespace LoggerConversions;
 
 namespace {
 
+int DaysInMonth(int year, int month) {
+    return wxDateTime::GetNumberOfDays(static_cast<wxDateTime::Month>(month - 1), year);
+}
+
 // The fallback period of a logger that could not be read: 10 s.
 constexpr int UnreadPeriod = 100;
 
@@ -124,7 +128,7 @@ void DeviceSettingsModel::SetTime(int hours, int minutes, int seconds) {
 
 bool DeviceSettingsModel::SetDate(const ClockDate& date) {
     if (date.year < MinClockYear || date.year > MaxClockYear || date.month < 1 || date.month > 12 ||
-        date.day < 1 || date.day > 31) {
+        date.day < 1 || date.day > DaysInMonth(date.year, date.month)) {
         return false;
     }
     dateBytes[0] = ToBcd(date.day);
@@ -147,8 +151,7 @@ bool DeviceSettingsModel::ClockDateShown(ClockDate& date) const {
     const ClockDate read{MinClockYear + FromBcd(dateBytes[2]), FromBcd(dateBytes[1]),
                          FromBcd(dateBytes[0])};
     if (read.month < 1 || read.month > 12 || read.day < 1 ||
-        read.day > wxDateTime::GetNumberOfDays(static_cast<wxDateTime::Month>(read.month - 1),
-                                               read.year)) {
+        read.day > DaysInMonth(read.year, read.month)) {
         return false;
     }
     date = read;

@@ -230,6 +230,10 @@ TEST(DeviceSettingsModel, PickedDateBecomesBcdAndOnlyWithinTheClockYears) {
     other.LoadClock(clock);
     EXPECT_FALSE(other.SetDate({1999, 12, 31}));
     EXPECT_FALSE(other.SetDate({2100, 1, 1}));
+    // Days the month does not have: the clock would hold a date no calendar shows.
+    EXPECT_FALSE(other.SetDate({2047, 2, 29}));
+    EXPECT_FALSE(other.SetDate({2024, 2, 30}));
+    EXPECT_FALSE(other.SetDate({2024, 4, 31}));
     EXPECT_FALSE(other.dateChanged);
     EXPECT_EQ(other.dateBytes[2], 0x11);
 }

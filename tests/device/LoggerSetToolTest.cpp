@@ -1,3 +1,4 @@
+#include "device/LoggerToolRun.h"
 #include "device/SettingsTexts.h"
 
 #include <gtest/gtest.h>
@@ -7,15 +8,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 
 // dextrel-logger set on the preloaded simulated logger, read back with dextrel-logger info.
 namespace {
-
-struct ToolRun {
-    int status;
-    std::string output;
-};
 
 class LoggerSetToolTest : public ::testing::Test {
 protected:
@@ -33,23 +28,10 @@ protected:
 
     // The logger keeps its settings in the state file from one run to the next.
     ToolRun Run(const std::string& arguments, const std::string& environment = "",
-                const char* streams = " 2>&1") const {
-        const std::string command = "env LD_PRELOAD='" DEXTREL_SIM_LIBRARY "' "
-                                    "DEXTREL_SIM_CLOCK='2011-12-25 09:05:07' DEXTREL_SIM_STATE='" +
-                                    m_state + "' DEXTREL_SIM_LOG='" + m_log + "' " + environment +
-                                    " '" DEXTREL_LOGGER_TOOL "' " + arguments + streams;
-        ToolRun run{-1, {}};
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr) {
-            return run;
-        }
-        char buffer[256];
-        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
-            run.output += buffer;
-        }
-        const int status = pclose(pipe);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return run;
+                ToolOutput output = ToolOutput::Both) const {
+        return RunTool("DEXTREL_SIM_STATE='" + m_state + "' DEXTREL_SIM_LOG='" + m_log + "' " +
+                           environment,
+                       arguments, output);
     }
     std::string Info() const { return Run("info").output; }
     // OUT requests the logger was sent, as "request value index" lines.
@@ -118,7 +100,7 @@ TEST_F(LoggerSetToolTest, RejectionsSendNothingAndExitWithOne) {
     };
     for (const auto& c : cases) {
         ForgetSent();
-        const ToolRun run = Run(c.arguments, "", " 2>&1 1>/dev/null");
+        const ToolRun run = Run(c.arguments, "", ToolOutput::StandardError);
         EXPECT_EQ(run.status, 1) << c.arguments;
         EXPECT_EQ(run.output, "dextrel-logger: " + c.message + "\n") << c.arguments;
         EXPECT_EQ(SentRequests(), "") << c.arguments;
@@ -127,7 +109,8 @@ TEST_F(LoggerSetToolTest, RejectionsSendNothingAndExitWithOne) {
 }
 
 TEST_F(LoggerSetToolTest, WarningsArePrintedAndTheSettingsSent) {
-    const ToolRun run = Run("set --start-above 2500 --stop-below 30", "", " 2>&1 1>/dev/null");
+    const ToolRun run =
+        Run("set --start-above 2500 --stop-below 30", "", ToolOutput::StandardError);
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_EQ(run.output,
               std::string("dextrel-logger: ") + SettingsTexts::VeryHighThresholds + "\n");
@@ -156,11 +139,11 @@ TEST_F(LoggerSetToolTest, WrongCommandLinesExitWithTwoAndHelpWithZero) {
           "set --pressure-unit kpa", "set --auto maybe", "set --clock '2024-02-30 10:00:00'",
           "set --clock '1999-12-31 10:00:00'", "set --clock 2024-02-01", "set --colour red",
           "set --auto on --auto off"}) {
-        const ToolRun run = Run(arguments, "", " 2>&1 1>/dev/null");
+        const ToolRun run = Run(arguments, "", ToolOutput::StandardError);
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_TRUE(Contains(run.output, "usage: dextrel-logger set")) << arguments;
     }
-    const ToolRun help = Run("set --help", "", " 2>/dev/null");
+    const ToolRun help = Run("set --help", "", ToolOutput::StandardOutput);
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(Contains(help.output, "--start-after SECONDS")) << help.output;
     EXPECT_TRUE(Contains(Run("set --auto on", "DEXTREL_SIM_ABSENT=1").output,

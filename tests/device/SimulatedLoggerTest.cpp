@@ -219,7 +219,7 @@ TEST_F(SimulatedLoggerTest, LogFileGetsOneLinePerTransfer) {
     }
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1], "logger 0 type 0xC0 request 34 value 0x0000 index 0x0000 length 7 "
-                        "timeout 500 -> 7");
+                        "timeout 500 -> 7 open 2");
     std::remove(options.logFile.c_str());
 }
 

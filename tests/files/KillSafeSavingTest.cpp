@@ -1,3 +1,4 @@
+#include "app/ConfigFile.h"
 #include "files/CsvExport.h"
 #include "files/SaveTemporary.h"
 #include "files/TempFolder.h"
@@ -33,6 +34,13 @@ Storage LargeRecording(const char* title, int sampleCount) {
     return record;
 }
 
+// Settings that tell the old save from the new one.
+AppSettingsBlock SettingsFor(const Storage& record) {
+    AppSettingsBlock settings;
+    settings.firmwareVersion = record.GetSampleCount();
+    return settings;
+}
+
 // One way of saving: what the file holds afterwards, and the save itself.
 struct SaveCase {
     const char* name;
@@ -52,6 +60,12 @@ const SaveCase kSaveCases[] = {
      [](const wxString& path, const Storage& record) {
          wxString error;
          return CsvExport::Write(path, record, 0, error);
+     }},
+    // The configuration of a program killed while it exits.
+    {"Configuration",
+     [](const Storage& record, const wxString&) { return ConfigFile::Format(SettingsFor(record)); },
+     [](const wxString& path, const Storage& record) {
+         return ConfigFile::Save(std::string(path.fn_str()), SettingsFor(record));
      }},
 };
 

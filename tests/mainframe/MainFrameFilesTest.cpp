@@ -311,8 +311,11 @@ TEST_F(WorkspaceCommandsTest, PrintButtonAndPreviewMenuOpenThePreviewFrame) {
         EXPECT_EQ(frames[0]->GetTitle(), "Tiparire previzualizare");
         EXPECT_TRUE(frames[0]->IsShown());
         EXPECT_EQ(frames[0]->GetParent(), m_frame.get());
-        frames[0]->Destroy();
+        EXPECT_FALSE(m_frame->IsEnabled()); // the preview is application-modal
+        // Closed as its close box closes it, which also gives the other windows back.
+        frames[0]->Close(true);
         EXPECT_TRUE(WaitFor([&] { return previewFrames().empty(); }));
+        EXPECT_TRUE(m_frame->IsEnabled());
     }
 }
 
