@@ -3,6 +3,7 @@
 #include "device/LiveBlock.h"
 #include "device/LoggerProtocol.h"
 #include "files/Crc32.h"
+#include "files/DescriptorWrites.h"
 #include "records/Storage.h"
 
 #include <cerrno>
@@ -39,30 +40,6 @@ void PutText(std::string& out, const wxString& text) {
 
 void PutChecksum(std::string& out, std::size_t from) {
     PutU32(out, Crc32::Of(out.data() + from, out.size() - from));
-}
-
-bool WriteAll(int descriptor, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = write(descriptor, bytes.data() + done, bytes.size() - done);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        done += static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
-// A new file's name must survive a power cut too.
-void SyncFolder(const std::string& folder) {
-    const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor >= 0) {
-        fsync(descriptor);
-        close(descriptor);
-    }
 }
 
 std::string NewJournalName(int attempt) {
@@ -110,13 +87,14 @@ bool LiveJournal::Create(const wxString& folder, const Storage& record, wxString
         return false;
     }
     flock(descriptor, LOCK_EX | LOCK_NB); // a new name: nobody else can hold it
-    if (!WriteAll(descriptor, EncodeHeader(record)) || fdatasync(descriptor) != 0) {
+    if (!DescriptorWrites::WriteAll(descriptor, EncodeHeader(record)) ||
+        fdatasync(descriptor) != 0) {
         error = wxString::FromUTF8(path + ": " + std::strerror(errno));
         unlink(path.c_str());
         close(descriptor);
         return false;
     }
-    SyncFolder(folderPath);
+    DescriptorWrites::SyncFolder(folderPath);
     m_descriptor = descriptor;
     m_path = wxString::FromUTF8(path);
     return true;
@@ -138,7 +116,7 @@ bool LiveJournal::AppendTick(const unsigned char* block) {
         return true;
     }
     // O_APPEND is not used: after a failed partial write the next block would follow garbage.
-    if (lseek(m_descriptor, 0, SEEK_END) < 0 || !WriteAll(m_descriptor, tick) ||
+    if (lseek(m_descriptor, 0, SEEK_END) < 0 || !DescriptorWrites::WriteAll(m_descriptor, tick) ||
         fdatasync(m_descriptor) != 0) {
         Close();
         return false;

@@ -1,5 +1,6 @@
 #include "files/AtomicFileWriter.h"
 
+#include "files/DescriptorWrites.h"
 #include "files/SaveTemporary.h"
 
 #include <cerrno>
@@ -47,33 +48,6 @@ mode_t ModeForNewFile(const std::string& target) {
     const mode_t mask = umask(0);
     umask(mask);
     return 0666 & ~mask;
-}
-
-bool WriteAll(int descriptor, std::string_view content) {
-    const char* data = content.data();
-    std::size_t left = content.size();
-    while (left > 0) {
-        const ssize_t written = write(descriptor, data, left);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        data += written;
-        left -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
-// Makes the rename itself durable; a failure here leaves the new file in place, so it is not
-// reported.
-void SyncFolder(const std::string& folder) {
-    const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor >= 0) {
-        fsync(descriptor);
-        close(descriptor);
-    }
 }
 
 wxString FailureMessage(const wxString& path, int errorNumber) {
@@ -126,7 +100,7 @@ bool AtomicFileWriter::Append(std::string_view piece) {
     if (m_errorNumber != 0) {
         return false;
     }
-    if (!WriteAll(m_descriptor, piece)) {
+    if (!DescriptorWrites::WriteAll(m_descriptor, piece)) {
         m_errorNumber = errno;
         return false;
     }
@@ -153,7 +127,7 @@ bool AtomicFileWriter::Commit(wxString& error) {
         return false;
     }
     m_committed = true;
-    SyncFolder(FolderOf(m_target));
+    DescriptorWrites::SyncFolder(FolderOf(m_target));
     return true;
 }
 

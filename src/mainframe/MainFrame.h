@@ -56,9 +56,9 @@ public:
     // Shows one recording in the plot; an index outside the collection changes nothing.
     void ShowRecording(int index);
     // Shows what the shown recording index gained at its end since it held heldBefore samples,
-    // without copying its samples again; shows it afresh (and answers false) when it was not
-    // the shown one or its samples changed otherwise.
-    bool ShowGrowthOfShownRecording(int index, std::size_t heldBefore);
+    // without copying its samples again; shows it afresh when it was not the shown one or its
+    // samples changed otherwise.
+    void ShowGrowthOfShownRecording(int index, std::size_t heldBefore);
     void ShowRecordingAround(int index);
 
     // Workspace files. A damaged file gives the complete records read before the damage; an

@@ -153,13 +153,13 @@ void MainFrame::ShowRecording(int index) {
     ShowRecordingAround(index);
 }
 
-bool MainFrame::ShowGrowthOfShownRecording(int index, std::size_t heldBefore) {
+void MainFrame::ShowGrowthOfShownRecording(int index, std::size_t heldBefore) {
     // Only a recording that is shown and grew at its end since keeps its series' samples;
     // anything else is shown afresh.
     if (index != m_shownIndex || index < 0 || index >= static_cast<int>(m_recordings.size()) ||
         static_cast<std::size_t>(m_flowSeries->PointCount()) != heldBefore) {
         ShowRecording(index);
-        return false;
+        return;
     }
     const Storage& record = m_recordings[index];
     m_flowSeries->Append(record.GetTimes(), record.GetFlows(), record.GetVolumes(),
@@ -169,7 +169,6 @@ bool MainFrame::ShowGrowthOfShownRecording(int index, std::size_t heldBefore) {
     m_pressureOverlaySeries->Append(record.GetTimes(), record.GetPressures(), {},
                                     PlotSampleData::kNoMinimumTop);
     ShowRecordingAround(index);
-    return true;
 }
 
 // Everything about the shown recording but its samples: names, target, texts, fit.
